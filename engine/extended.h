@@ -27,8 +27,7 @@ class Extended {
   static long double FromBits(std::uint64_t significand, std::uint16_t sign_exponent) {
     long double value = 0;
     std::memcpy(&value, &significand, sizeof significand);
-    std::memcpy(reinterpret_cast<unsigned char*>(&value) + 8, &sign_exponent,
-                sizeof sign_exponent);
+    std::memcpy(reinterpret_cast<unsigned char*>(&value) + 8, &sign_exponent, sizeof sign_exponent);
     return value;
   }
 

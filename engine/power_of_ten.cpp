@@ -20,8 +20,7 @@ constexpr long double kThirtyTwos[16] = {
 };
 // 10^(512 j) for j = 1 .. 9; index 0 is never used.
 constexpr long double kFiveTwelves[10] = {
-    1e0L,    1e512L,  1e1024L, 1e1536L, 1e2048L,
-    1e2560L, 1e3072L, 1e3584L, 1e4096L, 1e4608L,
+    1e0L, 1e512L, 1e1024L, 1e1536L, 1e2048L, 1e2560L, 1e3072L, 1e3584L, 1e4096L, 1e4608L,
 };
 
 }  // namespace

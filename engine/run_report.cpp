@@ -54,7 +54,8 @@ void WriteRunReport(TCraftSheet& sheet, const TCraftRun& run) {
   const long double rate = run.RateTenths;
   const long double high = static_cast<long double>(ItemsMade(sheet, run)) * rate * 1.5L / 10000.0L;
   sheet.AppendLogLine("高品質の期待値【　" + FormatReal(high) + "　個　】");
-  const long double low = static_cast<long double>(ItemsMade(sheet, run)) * (1000.0L - rate) / 10000.0L;
+  const long double low =
+      static_cast<long double>(ItemsMade(sheet, run)) * (1000.0L - rate) / 10000.0L;
   sheet.AppendLogLine("低品質の期待値【　" + FormatReal(low) + "　個　】");
 
   if (run.successes <= 0) return;

@@ -57,7 +57,8 @@ void RunTrials(TCraftSheet& sheet, TRandomSource& random) {
       continue;
     }
     if (success_line.empty()) {
-      success_line = "「○○○」を " + sheet.FieldText(SheetField::YieldPerCraft, 0) + " 個作製しました";
+      success_line =
+          "「○○○」を " + sheet.FieldText(SheetField::YieldPerCraft, 0) + " 個作製しました";
     }
     sheet.AppendLogLine(success_line);
   }
