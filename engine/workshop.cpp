@@ -9,14 +9,18 @@
 namespace engine {
 namespace {
 
+// Half an ulp above DBL_MAX, 2^1024 - 2^970: an extended value from here up
+// rounds to infinity when stored into a double (the tie goes to the even
+// 2^1024), which is the store's overflow.
+constexpr long double kDoubleOverflowThreshold = 0x1.fffffffffffff8p1023L;
+
 // RateTenths := ParseReal(text) * 10, multiplied in extended precision and
-// then stored as a double; the store overflows when the rounded product is
-// beyond DBL_MAX (an extended product that already overflowed is infinite too).
+// then stored as a double. Checking before the store keeps the conversion
+// within the double's range.
 double TenfoldAsDouble(long double rate) {
   const long double tenfold = rate * 10.0L;
-  const double stored = static_cast<double>(tenfold);
-  if (std::isinf(stored)) throw EOverflow();
-  return stored;
+  if (std::fabs(tenfold) >= kDoubleOverflowThreshold) throw EOverflow();
+  return static_cast<double>(tenfold);
 }
 
 }  // namespace

@@ -74,6 +74,13 @@ TEST(PrepareRun, RateWhoseTenfoldOverflowsADouble) {
     }
     EXPECT_EQ(sheet.rate, text);
   }
+  // Tenfolds just below and at half an ulp above DBL_MAX (1.7976931348623157e308).
+  FakeSheet edge;
+  edge.rate = "1.7976931348623157e307";  // rounds to DBL_MAX when stored
+  EXPECT_EQ(engine::PrepareRun(edge).RateTenths, 1000.0);
+  edge.rate = "1.79769313486231581e307";  // beyond 2^1024 - 2^970 after scaling
+  EXPECT_THROW(engine::PrepareRun(edge), engine::EOverflow);
+
   FakeSheet sheet;
   sheet.rate = "1" + std::string(307, '0');  // 10^307, scaled 10^308: still a double
   EXPECT_EQ(engine::PrepareRun(sheet).RateTenths, 1000.0);
