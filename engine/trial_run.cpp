@@ -1,5 +1,6 @@
 #include "trial_run.h"
 
+#include <array>
 #include <string>
 
 #include "craft_run.h"
@@ -12,27 +13,25 @@ namespace {
 constexpr std::uint32_t kDrawRange = 1000;
 const std::string kFailureLine = "作製に失敗し、素材の半分を失いました";
 
-bool MaterialsCoverOneCraft(const TCraftRun& run) {
-  for (int k = 0; k < kMaterialRows; ++k) {
-    if (run.required[k] > run.stock[k]) return false;
-  }
-  return true;
-}
+using Quantities = std::array<std::int32_t, kMaterialRows>;
 
-void Succeed(TCraftRun& run) {
-  for (int k = 0; k < kMaterialRows; ++k) run.stock[k] = WrappingSub(run.stock[k], run.required[k]);
-  ++run.successes;
+bool MaterialsCoverOneCraft(const Quantities& required, const Quantities& stock) {
+  bool covered = true;  // no early exit: five compares beat an unpredictable branch
+  for (int k = 0; k < kMaterialRows; ++k) covered &= required[k] <= stock[k];
+  return covered;
 }
 
 // A failure loses (q div 2) + (q mod 2) of each material: half rounded up for
 // q >= 0; C++ division truncates and % takes the dividend's sign, as needed
 // for negative quantities (-3 loses -2).
-void Fail(TCraftRun& run) {
-  for (int k = 0; k < kMaterialRows; ++k) {
-    const std::int32_t q = run.required[k];
-    run.stock[k] = WrappingSub(WrappingSub(run.stock[k], q / 2), q % 2);
-  }
-  ++run.failures;
+Quantities FailureLosses(const Quantities& required) {
+  Quantities losses{};
+  for (int k = 0; k < kMaterialRows; ++k) losses[k] = required[k] / 2 + required[k] % 2;
+  return losses;
+}
+
+void Consume(Quantities& stock, const Quantities& losses) {
+  for (int k = 0; k < kMaterialRows; ++k) stock[k] = WrappingSub(stock[k], losses[k]);
 }
 
 }  // namespace
@@ -41,16 +40,24 @@ void RunTrials(TCraftSheet& sheet, TRandomSource& random) {
   random.Randomize();
   TCraftRun run = PrepareRun(sheet);
 
+  // The loop works on locals, which stay in registers across the sheet's
+  // virtual calls, and picks the losses by indexing rather than branching:
+  // whether an attempt succeeds is as unpredictable as the draw.
+  const Quantities required = run.required;
+  const Quantities losses[2] = {FailureLosses(required), required};  // [success]
+  const double rate = run.RateTenths;
+  Quantities stock = run.stock;
+  std::int32_t successes = 0;
+  std::int32_t failures = 0;
   std::string success_line;  // built on first use: most runs log nothing per attempt
   for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
     const std::uint32_t draw = random.Draw(kDrawRange);
-    if (!MaterialsCoverOneCraft(run)) break;
-    const bool success = draw < run.RateTenths;
-    if (success) {
-      Succeed(run);
-    } else {
-      Fail(run);
-    }
+    if (!MaterialsCoverOneCraft(required, stock)) break;
+    // Succeeds for the draws 0 .. ceil(RateTenths) - 1, compared as reals.
+    const bool success = draw < rate;
+    Consume(stock, losses[success]);
+    successes += success;
+    failures += !success;
     if (!sheet.ShowCraftLog()) continue;
     if (!success) {
       sheet.AppendLogLine(kFailureLine);
@@ -62,6 +69,9 @@ void RunTrials(TCraftSheet& sheet, TRandomSource& random) {
     }
     sheet.AppendLogLine(success_line);
   }
+  run.stock = stock;
+  run.successes = successes;
+  run.failures = failures;
   WriteRunReport(sheet, run);
 }
 
