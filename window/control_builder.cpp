@@ -1,0 +1,108 @@
+#include "window/control_builder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "window/layout_scaling.h"
+
+namespace {
+
+constexpr int kVisibleListRows = 8;
+
+QLabel* BuildText(const QString& text) {
+  auto* label = new QLabel(text);
+  label->setTextFormat(Qt::PlainText);
+  // Static texts draw from their top-left corner like the platform's.
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QLabel* BuildPicture() {
+  auto* picture = new QLabel;
+  picture->setPixmap(QPixmap(QStringLiteral(":/assets/banner.jpg")));
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return picture;
+}
+
+QComboBox* BuildComboBox(const QString& text, ItemList items) {
+  auto* combo = new QComboBox;
+  combo->setEditable(true);
+  // Typed text is completed by our own rule, and Enter must not add items.
+  combo->setCompleter(nullptr);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setMaxVisibleItems(kVisibleListRows);
+  combo->addItems(ListItems(items));
+  combo->setEditText(text);
+  return combo;
+}
+
+QPlainTextEdit* BuildLog() {
+  auto* log = new QPlainTextEdit;
+  log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  log->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  log->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  log->setTabChangesFocus(true);
+  // The selection is hidden while the log does not have the focus.
+  QPalette palette = log->palette();
+  palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Base));
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Text));
+  log->setPalette(palette);
+  return log;
+}
+
+QWidget* BuildWidget(const ControlSpec& spec) {
+  const QString text = QString::fromUtf8(spec.text);
+  switch (spec.kind) {
+    case ControlKind::Picture:
+      return BuildPicture();
+    case ControlKind::Label:
+    case ControlKind::StaticText:
+      return BuildText(text);
+    case ControlKind::ComboBox:
+      return BuildComboBox(text, spec.items);
+    case ControlKind::Edit:
+      return new QLineEdit(text);
+    case ControlKind::Log:
+      return BuildLog();
+    case ControlKind::PushButton:
+      return new QPushButton(text);
+    case ControlKind::CheckBox:
+      return new QCheckBox(text);
+  }
+  return nullptr;
+}
+
+void ApplyLook(QWidget* widget, const ControlLook& look, const TLayoutScale& scale) {
+  if (look.bold || look.pixel_size != 0) {
+    QFont font = widget->font();
+    font.setBold(look.bold);
+    font.setPixelSize(
+        scale.FontPixels(look.pixel_size != 0 ? look.pixel_size : kDesignedFontPixels));
+    widget->setFont(font);
+  }
+  if (!look.text_colour && !look.fill) return;
+  QPalette palette = widget->palette();
+  if (look.text_colour) {
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+      palette.setColor(role, QColor(*look.text_colour));
+  }
+  if (look.fill) palette.setColor(QPalette::Base, QColor(*look.fill));
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+QWidget* BuildControl(const ControlSpec& spec, const TLayoutScale& scale, QWidget* form) {
+  QWidget* widget = BuildWidget(spec);
+  widget->setParent(form);
+  widget->setObjectName(QString::fromLatin1(spec.name));
+  if (!TakesFocus(spec.kind)) widget->setFocusPolicy(Qt::NoFocus);
+  if (spec.accessible_name) widget->setAccessibleName(QString::fromUtf8(spec.accessible_name));
+  ApplyLook(widget, spec.look, scale);
+  return widget;
+}
