@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <exception>
+#include <utility>
 
 #include "window/error_box.h"
 
@@ -22,6 +23,28 @@ class TApplication : public QApplication {
 
   TErrorBox& ErrorBox() { return error_box_; }
 
+ protected:
+  // Reloads engine::DecimalMark() on QEvent::LocaleChange.
+  bool event(QEvent* event) override;
+
  private:
   TErrorBox error_box_;
 };
+
+// Hands an exception to the running TApplication's HandleException; without
+// a TApplication (a test on a plain QApplication) it is only logged.
+void ReportException(std::exception_ptr error);
+
+// Debian's libQt6Widgets and libQt6Gui carry no exception cleanup tables, so
+// an exception unwinding through their frames (a slot or event handler up to
+// notify) skips their destructors. A handler that can throw (Button1Click)
+// runs through this boundary, which stops the exception before any Qt frame
+// and reports it like the top-level handler; notify stays the backstop.
+template <class F>
+void RunGuarded(F&& handler) {
+  try {
+    std::forward<F>(handler)();
+  } catch (...) {
+    ReportException(std::current_exception());
+  }
+}

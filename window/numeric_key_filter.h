@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+class QKeyEvent;
+
 class TNumericKeyFilter : public QObject {
   Q_OBJECT
  public:
@@ -14,4 +16,8 @@ class TNumericKeyFilter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  enum class Verdict { kPass, kDiscard, kBackspace };
+  static Verdict Judge(const QKeyEvent& key);
 };

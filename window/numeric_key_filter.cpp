@@ -1,0 +1,109 @@
+#include "window/numeric_key_filter.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <optional>
+
+#include "engine/decimal_mark.h"
+
+namespace {
+
+// The control character that Ctrl with this key types (as the Windows
+// keyboard translation makes it), or none when Ctrl with it types nothing.
+std::optional<char16_t> ControlCharacter(int key) {
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char16_t>(key - Qt::Key_A + 1);
+  switch (key) {
+    case Qt::Key_At:
+      return 0;
+    case Qt::Key_BracketLeft:
+      return 27;
+    case Qt::Key_Backslash:
+      return 28;
+    case Qt::Key_BracketRight:
+      return 29;
+    case Qt::Key_AsciiCircum:
+      return 30;
+    case Qt::Key_Underscore:
+      return 31;
+    case Qt::Key_Space:
+      return 32;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 10;
+    case Qt::Key_Backspace:
+      return 127;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+bool TNumericKeyFilter::Accepts(QChar typed) {
+  const char16_t c = typed.unicode();
+  if (c == 8 || c == u'.' || (c >= u'0' && c <= u'9')) return true;
+  // Mended fault: a comma-separator user must be able to type a decimal rate.
+  const auto mark = static_cast<unsigned char>(engine::DecimalMark());
+  return mark != 0 && mark < 0x80 && c == mark;
+}
+
+TNumericKeyFilter::Verdict TNumericKeyFilter::Judge(const QKeyEvent& key) {
+  const int code = key.key();
+  // Tab and Shift+Tab move the focus; they never reach the filter.
+  if (code == Qt::Key_Tab || code == Qt::Key_Backtab) return Verdict::kPass;
+
+  const Qt::KeyboardModifiers modifiers = key.modifiers();
+  if ((modifiers & Qt::ControlModifier) && !(modifiers & (Qt::AltModifier | Qt::MetaModifier))) {
+    // Qt acts on Ctrl+letter as a key (select all, copy, paste, undo...),
+    // so the filter judges the control character that the keystroke types.
+    const std::optional<char16_t> typed = ControlCharacter(code);
+    if (!typed) return Verdict::kPass;  // types nothing: Ctrl+Insert, Ctrl+arrows...
+    if (*typed == 8) return Verdict::kBackspace;
+    return Accepts(QChar(*typed)) ? Verdict::kPass : Verdict::kDiscard;
+  }
+
+  // Delete types nothing (X11 reports it with the text "\x7f").
+  if (code == Qt::Key_Delete) return Verdict::kPass;
+  const QString text = key.text();
+  for (const QChar c : text) {
+    if (!Accepts(c)) return Verdict::kDiscard;
+  }
+  return Verdict::kPass;  // no text (arrows, Home, Shift+Insert...) or all accepted
+}
+
+bool TNumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      // Alt and Meta combinations type no character (they are menu keys and
+      // mnemonics); leave their shortcuts alone.
+      if (key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return false;
+      if (Judge(*key) == Verdict::kPass) return false;
+      // A typed character the filter handles: no shortcut may take it.
+      key->accept();
+      return true;
+    }
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      switch (Judge(*key)) {
+        case Verdict::kPass:
+          return false;
+        case Verdict::kDiscard:
+          key->accept();
+          return true;
+        case Verdict::kBackspace: {
+          // Ctrl+H types backspace, which QLineEdit does not know as such:
+          // hand the field a plain Backspace.
+          QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier,
+                              QStringLiteral("\b"), key->isAutoRepeat());
+          QCoreApplication::sendEvent(watched, &backspace);
+          key->accept();
+          return true;
+        }
+      }
+      return false;
+    }
+    default:
+      return false;
+  }
+}
