@@ -36,51 +36,16 @@ QString Piece(const QString& text, bool at_line_start) {
   return at_line_start ? text + QLatin1Char('\n') : QLatin1Char('\n') + text;
 }
 
-// Sets *flag for the lifetime of the guard.
-class FlagGuard {
- public:
-  explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagGuard() { flag_ = false; }
-  FlagGuard(const FlagGuard&) = delete;
-  FlagGuard& operator=(const FlagGuard&) = delete;
-
- private:
-  bool& flag_;
-};
-
 }  // namespace
 
 TCraftLog::TCraftLog(QPlainTextEdit* edit) : edit_(edit) {}
 
-TCraftLog::~TCraftLog() { QObject::disconnect(watch_); }
-
-void TCraftLog::Watch(QTextDocument* document) const {
-  QObject::disconnect(watch_);
-  watched_ = document;
-  cache_valid_ = false;
-  // Any change that is not our own insertion (the user typing, undo, a
-  // replaced text) makes the cached size stale.
-  watch_ =
-      QObject::connect(document, &QTextDocument::contentsChange, document, [this](int, int, int) {
-        if (!inserting_) cache_valid_ = false;
-      });
-}
-
+// Read from the widget each time: the user may have edited the log since the
+// last append, and a run asks only once, when its Batch begins.
 TCraftLog::State TCraftLog::WidgetState() const {
-  QTextDocument* document = edit_->document();
-  if (document != watched_) Watch(document);
-  if (!cache_valid_) {
-    // characterCount() holds one final paragraph separator that is no text;
-    // every other block ends in one separator, a line break. Shift+Enter
-    // puts a line separator inside a block: a line break too.
-    const int characters = document->characterCount() - 1;
-    const int line_separators =
-        characters == 0 ? 0 : static_cast<int>(document->toRawText().count(QChar::LineSeparator));
-    cache_.size = characters + (document->blockCount() - 1) + line_separators;
-    cache_.at_line_start = characters == 0 || IsLineBreak(document->characterAt(characters - 1));
-    cache_valid_ = true;
-  }
-  return cache_;
+  // toPlainText gives every paragraph and line separator as "\n".
+  const QString text = edit_->toPlainText();
+  return State{static_cast<int>(CountedSize(text)), text.isEmpty() || text.back() == u'\n'};
 }
 
 int TCraftLog::Size() const {
@@ -91,10 +56,7 @@ int TCraftLog::Size() const {
 void TCraftLog::InsertAtEnd(const QString& piece, bool scroll) {
   QTextCursor cursor(edit_->document());
   cursor.movePosition(QTextCursor::End);
-  {
-    FlagGuard guard(inserting_);
-    cursor.insertText(piece);
-  }
+  if (!piece.isEmpty()) cursor.insertText(piece);
   edit_->setTextCursor(cursor);
   if (scroll) edit_->ensureCursorVisible();
 }
@@ -127,14 +89,9 @@ void TCraftLog::AppendLogLine(const std::string& utf8_text) {
   if (size > kCapacity - before.size) throw engine::EOutOfResources(kInsertError);
   // 4. Replace the (empty) selection with the piece.
   InsertAtEnd(piece, false);
-  if (cache_valid_) {
-    cache_.size += static_cast<int>(size);
-    cache_.at_line_start = IsLineBreak(piece.back());
-  }
   // 5. The caret stands right behind the whole piece, or the widget did not
   // take all of it (a block limit set on the widget, for example).
   if (edit_->textCursor().position() != end + piece.size()) {
-    cache_valid_ = false;
     throw engine::EOutOfResources(kInsertError);
   }
 }
@@ -157,17 +114,9 @@ void TCraftLog::BeginBatch() {
 
 void TCraftLog::EndBatch() noexcept {
   if (--batch_depth_ > 0) return;
-  if (!pending_.isEmpty()) {
-    const bool unchanged = cache_valid_;  // nothing but us edited the log meanwhile
-    InsertAtEnd(pending_, true);
-    if (unchanged) cache_ = batch_state_;
-  } else if (batch_touched_) {
-    // A run whose first line did not fit: the caret still goes to the end.
-    QTextCursor cursor = edit_->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    edit_->setTextCursor(cursor);
-    edit_->ensureCursorVisible();
-  }
+  // Once a line was offered the caret goes to the end and the end comes
+  // into view, even when not one line fitted.
+  if (batch_touched_) InsertAtEnd(pending_, true);
   pending_ = QString();
 }
 

@@ -1,13 +1,10 @@
 // The log area RichEdit1 seen as a list of lines: AppendLogLine and ClearLog.
 #pragma once
 
-#include <QMetaObject>
-#include <QObject>
 #include <QString>
 #include <string>
 
 class QPlainTextEdit;
-class QTextDocument;
 
 class TCraftLog {
  public:
@@ -15,9 +12,6 @@ class TCraftLog {
   static constexpr int kCapacity = 65536;
 
   explicit TCraftLog(QPlainTextEdit* edit);
-  ~TCraftLog();
-  TCraftLog(const TCraftLog&) = delete;
-  TCraftLog& operator=(const TCraftLog&) = delete;
 
   // Appends text on a line of its own at the very end, whatever the user left
   // there; throws engine::EOutOfResources "RichEdit での行の挿入エラー" and
@@ -46,23 +40,17 @@ class TCraftLog {
 
  private:
   // The widget's text as the capacity counts it, and whether it is empty or
-  // ends with a line break; cached, recounted after any edit not our own.
+  // ends with a line break.
   struct State {
     int size = 0;
     bool at_line_start = true;
   };
   State WidgetState() const;
-  void Watch(QTextDocument* document) const;
   void InsertAtEnd(const QString& piece, bool scroll);
   void BeginBatch();
   void EndBatch() noexcept;
 
   QPlainTextEdit* edit_;
-  mutable QTextDocument* watched_ = nullptr;
-  mutable QMetaObject::Connection watch_;
-  mutable State cache_;
-  mutable bool cache_valid_ = false;
-  bool inserting_ = false;
 
   int batch_depth_ = 0;
   State batch_state_;  // the log as it will be once pending_ is inserted
