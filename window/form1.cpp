@@ -1,18 +1,25 @@
 #include "window/form1.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 #include <vector>
 
-#include "engine/decimal_mark.h"
+#include "window/application.h"
+#include "window/arrow_navigation.h"
+#include "window/click_detector.h"
 #include "window/combo_completion.h"
 #include "window/control_builder.h"
 #include "window/control_table.h"
+#include "window/enter_click.h"
 #include "window/layout_scaling.h"
+#include "window/numeric_key_filter.h"
 
 namespace {
 
@@ -33,6 +40,8 @@ QString InitialRateText() {
   return QStringLiteral("80") + QLatin1Char(engine::DecimalMark()) + QStringLiteral("1");
 }
 
+QString Name(const ControlSpec& spec) { return QString::fromLatin1(spec.name); }
+
 }  // namespace
 
 template <class Control>
@@ -51,8 +60,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   BuildControls();
   FitClientToControls();
   SetKeyboardOrder();
-  Find<QLineEdit>(QStringLiteral("Edit11"))->setText(InitialRateText());
+  FindFields();
+  fields_.rate->setText(InitialRateText());
+  log_ = std::make_unique<TCraftLog>(Find<QPlainTextEdit>(QStringLiteral("RichEdit1")));
   LoadInstructionLines();
+  WireKeyboard();
+  WireHandlers();
   move(kDesignedPosition);
 }
 
@@ -62,8 +75,6 @@ void TForm1::BuildControls() {
     QWidget* control = BuildControl(spec, scale, this);
     control->setGeometry(scale.Geometry(spec.geometry, HasFixedHeight(spec.kind)));
   }
-  for (QComboBox* combo : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly))
-    new TComboCompletion(combo);
 }
 
 // The client area is exactly the bounding box of the controls, which start
@@ -82,12 +93,108 @@ void TForm1::SetKeyboardOrder() {
     if (spec.tab_position > 0) order.push_back(&spec);
   std::ranges::sort(order, {}, &ControlSpec::tab_position);
   for (std::size_t i = 1; i < order.size(); ++i)
-    setTabOrder(Find<QWidget>(QString::fromLatin1(order[i - 1]->name)),
-                Find<QWidget>(QString::fromLatin1(order[i]->name)));
-  Find<QWidget>(QString::fromLatin1(order.front()->name))->setFocus();
+    setTabOrder(Find<QWidget>(Name(*order[i - 1])), Find<QWidget>(Name(*order[i])));
+  Find<QWidget>(Name(*order.front()))->setFocus();
+}
+
+void TForm1::FindFields() {
+  for (int row = 1; row <= engine::kMaterialRows; ++row) {
+    fields_.required[row - 1] = Find<QComboBox>(QStringLiteral("ComboBox%1").arg(row));
+    fields_.price[row - 1] = Find<QLineEdit>(QStringLiteral("Edit%1").arg(row));
+    fields_.stock[row - 1] =
+        Find<QLineEdit>(QStringLiteral("Edit%1").arg(engine::kMaterialRows + row));
+  }
+  fields_.yield = Find<QComboBox>(QStringLiteral("ComboBox6"));
+  fields_.rate = Find<QLineEdit>(QStringLiteral("Edit11"));
 }
 
 void TForm1::LoadInstructionLines() {
-  auto* log = Find<QPlainTextEdit>(QStringLiteral("RichEdit1"));
-  for (const QString& line : LogInstructionLines()) log->insertPlainText(line + u'\n');
+  for (const QString& line : LogInstructionLines()) log_->AppendLogLine(line.toStdString());
 }
+
+void TForm1::WireKeyboard() {
+  for (QComboBox* combo : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly))
+    new TComboCompletion(combo);
+  auto* numeric_filter = new TNumericKeyFilter(this);
+  for (QLineEdit* edit : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+    edit->installEventFilter(numeric_filter);
+  for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+    new TEnterClick(button);
+
+  // Arrows travel over every windowed control in creation order. The
+  // buttons, the check box and the static texts (which only the arrows
+  // reach) leave the arrows to it; lists, edits and the log use them.
+  QList<QWidget*> order;
+  QList<QWidget*> watched;
+  for (const ControlSpec& spec : Form1Controls()) {
+    if (!IsWindowed(spec.kind)) continue;
+    QWidget* control = Find<QWidget>(Name(spec));
+    order << control;
+    if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLabel*>(control))
+      watched << control;
+  }
+  new TArrowNavigation(order, watched, this);
+}
+
+void TForm1::WireHandlers() {
+  connect(Find<QPushButton>(QStringLiteral("Button1")), &QPushButton::clicked, this,
+          &TForm1::Button1Click);
+  connect(Find<QPushButton>(QStringLiteral("Button2")), &QPushButton::clicked, this,
+          &TForm1::Button2Click);
+  connect(Find<QPushButton>(QStringLiteral("BitBtn1")), &QPushButton::clicked, this,
+          &QWidget::close);
+  connect(new TClickDetector(Find<QLabel>(QStringLiteral("Image1"))), &TClickDetector::clicked,
+          this, &QWidget::close);
+  // Edit1Click ... Edit10Click: a click empties the clicked price or stock field.
+  for (const auto& column : {fields_.price, fields_.stock}) {
+    for (QLineEdit* field : column)
+      connect(new TClickDetector(field), &TClickDetector::clicked, field, &QLineEdit::clear);
+  }
+}
+
+// The run's lines reach the log in one insertion when it ends; an error is
+// shown by the error box, and the lines and texts written before it stay.
+void TForm1::Button1Click() {
+  RunGuarded([this] {
+    TCraftLog::Batch batch(*log_);
+    engine::RunTrials(*this, random_);
+  });
+}
+
+void TForm1::Button2Click() { log_->ClearLog(); }
+
+QWidget* TForm1::FieldControl(engine::SheetField field, int row) const {
+  switch (field) {
+    case engine::SheetField::RequiredQty:
+      return fields_.required.at(row - 1);
+    case engine::SheetField::UnitPrice:
+      return fields_.price.at(row - 1);
+    case engine::SheetField::StockQty:
+      return fields_.stock.at(row - 1);
+    case engine::SheetField::YieldPerCraft:
+      return fields_.yield;
+    case engine::SheetField::SuccessRate:
+      return fields_.rate;
+  }
+  return nullptr;
+}
+
+std::string TForm1::FieldText(engine::SheetField field, int row) const {
+  QWidget* control = FieldControl(field, row);
+  if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText().toStdString();
+  return static_cast<QLineEdit*>(control)->text().toStdString();
+}
+
+void TForm1::SetFieldText(engine::SheetField field, int row, const std::string& text) {
+  QWidget* control = FieldControl(field, row);
+  if (auto* combo = qobject_cast<QComboBox*>(control))
+    combo->setEditText(QString::fromStdString(text));
+  else
+    static_cast<QLineEdit*>(control)->setText(QString::fromStdString(text));
+}
+
+bool TForm1::ShowCraftLog() const {
+  return Find<QCheckBox>(QStringLiteral("CheckBox1"))->isChecked();
+}
+
+void TForm1::AppendLogLine(const std::string& text) { log_->AppendLogLine(text); }

@@ -1,18 +1,50 @@
-// The main window: every control of the designed layout.
+// The main window: every control of the designed layout, the handlers of
+// its buttons and fields, and the craft sheet the trial engine reads and
+// writes through.
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <memory>
 
-class TForm1 : public QWidget {
+#include "engine/engine.h"
+#include "window/craft_log.h"
+
+class QComboBox;
+class QLineEdit;
+
+class TForm1 : public QWidget, public engine::TCraftSheet {
   Q_OBJECT
  public:
   explicit TForm1(QWidget* parent = nullptr);
+
+  std::string FieldText(engine::SheetField field, int row) const override;
+  void SetFieldText(engine::SheetField field, int row, const std::string& text) override;
+  bool ShowCraftLog() const override;
+  void AppendLogLine(const std::string& text) override;
 
  private:
   void BuildControls();
   void FitClientToControls();
   void SetKeyboardOrder();
+  void FindFields();
   void LoadInstructionLines();
+  void WireKeyboard();
+  void WireHandlers();
+  void Button1Click();
+  void Button2Click();
   template <class Control>
   Control* Find(const QString& name) const;
+  QWidget* FieldControl(engine::SheetField field, int row) const;
+
+  struct FieldControls {
+    std::array<QComboBox*, engine::kMaterialRows> required;
+    std::array<QLineEdit*, engine::kMaterialRows> price;
+    std::array<QLineEdit*, engine::kMaterialRows> stock;
+    QComboBox* yield;
+    QLineEdit* rate;
+  };
+  FieldControls fields_{};
+  std::unique_ptr<TCraftLog> log_;
+  engine::TRandomSource random_;
 };
