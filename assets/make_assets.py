@@ -169,8 +169,8 @@ def scaled_quant(table, quality=90):
     return [min(255, max(1, (q * factor + 50) // 100)) for q in table]
 
 
-def huffman_codes(spec):
-    bits, values = spec
+def huffman_codes(table):
+    bits, values = table
     codes, code, k = {}, 0, 0
     for length in range(1, 17):
         for _ in range(bits[length - 1]):

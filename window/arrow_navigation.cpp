@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QWidget>
+#include <utility>
 
 TArrowNavigation::TArrowNavigation(QList<QWidget*> order, const QList<QWidget*>& watched,
                                    QObject* parent)

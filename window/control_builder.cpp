@@ -55,16 +55,16 @@ QPlainTextEdit* BuildLog() {
   return log;
 }
 
-QWidget* BuildWidget(const ControlSpec& spec) {
-  const QString text = QString::fromUtf8(spec.text);
-  switch (spec.kind) {
+QWidget* BuildWidget(const ControlRow& entry) {
+  const QString text = QString::fromUtf8(entry.text);
+  switch (entry.kind) {
     case ControlKind::Picture:
       return BuildPicture();
     case ControlKind::Label:
     case ControlKind::StaticText:
       return BuildText(text);
     case ControlKind::ComboBox:
-      return BuildComboBox(text, spec.items);
+      return BuildComboBox(text, entry.items);
     case ControlKind::Edit:
       return new QLineEdit(text);
     case ControlKind::Log:
@@ -97,12 +97,12 @@ void ApplyLook(QWidget* widget, const ControlLook& look, const TLayoutScale& sca
 
 }  // namespace
 
-QWidget* BuildControl(const ControlSpec& spec, const TLayoutScale& scale, QWidget* form) {
-  QWidget* widget = BuildWidget(spec);
+QWidget* BuildControl(const ControlRow& entry, const TLayoutScale& scale, QWidget* form) {
+  QWidget* widget = BuildWidget(entry);
   widget->setParent(form);
-  widget->setObjectName(QString::fromLatin1(spec.name));
-  if (!TakesFocus(spec.kind)) widget->setFocusPolicy(Qt::NoFocus);
-  if (spec.accessible_name) widget->setAccessibleName(QString::fromUtf8(spec.accessible_name));
-  ApplyLook(widget, spec.look, scale);
+  widget->setObjectName(QString::fromLatin1(entry.name));
+  if (!TakesFocus(entry.kind)) widget->setFocusPolicy(Qt::NoFocus);
+  if (entry.accessible_name) widget->setAccessibleName(QString::fromUtf8(entry.accessible_name));
+  ApplyLook(widget, entry.look, scale);
   return widget;
 }

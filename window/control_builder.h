@@ -7,4 +7,4 @@
 class QWidget;
 class TLayoutScale;
 
-QWidget* BuildControl(const ControlSpec& spec, const TLayoutScale& scale, QWidget* form);
+QWidget* BuildControl(const ControlRow& entry, const TLayoutScale& scale, QWidget* form);

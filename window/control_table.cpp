@@ -18,116 +18,48 @@ constexpr ControlLook kYellowFillBold{true, 0, {}, kYellow};
 constexpr ControlLook kSkyBlueFill{false, 0, {}, kSkyBlue};
 constexpr ControlLook kMoneyGreenFill{false, 0, {}, kMoneyGreen};
 
+// One row per control, in creation order.
+// clang-format off
 const std::array kControls{
-    ControlSpec{"Image1", K::Picture, {460, 0, 160, 41}, "", L::None, kPlain, 0, nullptr},
-    ControlSpec{"Label1",
-                K::Label,
-                {0, 320, 359, 12},
-                "上の欄は全部埋めたか？埋めたら右のボタンを押すんだ！---＞",
-                L::None,
-                kRedBold,
-                0,
-                nullptr},
-    ControlSpec{"StaticText3",
-                K::StaticText,
-                {0, 160, 138, 16},
-                "作成される数（レシピ参照）",
-                L::None,
-                kPlain,
-                0,
-                nullptr},
-    ControlSpec{
-        "StaticText4", K::StaticText, {0, 50, 39, 16}, "材料１", L::None, kBold, 0, nullptr},
-    ControlSpec{
-        "StaticText5", K::StaticText, {0, 70, 39, 16}, "材料２", L::None, kBold, 0, nullptr},
-    ControlSpec{
-        "StaticText6", K::StaticText, {0, 90, 39, 16}, "材料３", L::None, kBold, 0, nullptr},
-    ControlSpec{
-        "StaticText7", K::StaticText, {0, 110, 39, 16}, "材料４", L::None, kBold, 0, nullptr},
-    ControlSpec{
-        "StaticText8", K::StaticText, {0, 130, 39, 16}, "材料５", L::None, kBold, 0, nullptr},
-    ControlSpec{
-        "StaticText9", K::StaticText, {50, 30, 39, 16}, "個　数", L::None, kBold, 0, nullptr},
-    ControlSpec{"StaticText2",
-                K::StaticText,
-                {60, 10, 127, 16},
-                "↓レシピを見て埋めてね",
-                L::None,
-                kPlain,
-                0,
-                nullptr},
-    ControlSpec{
-        "ComboBox1", K::ComboBox, {40, 50, 71, 20}, "1", L::A, kYellowFillBold, 1, "材料１ 個数"},
-    ControlSpec{
-        "ComboBox2", K::ComboBox, {40, 70, 71, 20}, "0", L::B, kYellowFill, 2, "材料２ 個数"},
-    ControlSpec{
-        "ComboBox3", K::ComboBox, {40, 90, 71, 20}, "0", L::B, kYellowFill, 3, "材料３ 個数"},
-    ControlSpec{
-        "ComboBox4", K::ComboBox, {40, 110, 71, 20}, "0", L::B, kYellowFill, 4, "材料４ 個数"},
-    ControlSpec{
-        "ComboBox5", K::ComboBox, {40, 130, 71, 20}, "0", L::B, kYellowFill, 5, "材料５ 個数"},
-    ControlSpec{
-        "StaticText1", K::StaticText, {130, 30, 39, 16}, "単　価", L::None, kBold, 0, nullptr},
-    ControlSpec{"Edit1", K::Edit, {120, 50, 61, 20}, "0", L::None, kSkyBlueFill, 6, "材料１ 単価"},
-    ControlSpec{"Edit2", K::Edit, {120, 70, 61, 20}, "0", L::None, kSkyBlueFill, 7, "材料２ 単価"},
-    ControlSpec{"Edit3", K::Edit, {120, 90, 61, 20}, "0", L::None, kSkyBlueFill, 8, "材料３ 単価"},
-    ControlSpec{"Edit4", K::Edit, {120, 110, 61, 20}, "0", L::None, kSkyBlueFill, 9, "材料４ 単価"},
-    ControlSpec{
-        "Edit5", K::Edit, {120, 130, 61, 20}, "0", L::None, kSkyBlueFill, 10, "材料５ 単価"},
-    ControlSpec{
-        "ComboBox6", K::ComboBox, {140, 160, 71, 20}, "1", L::C, kYellowFill, 11, "作成される数"},
-    ControlSpec{
-        "StaticText10", K::StaticText, {200, 30, 39, 16}, "在　庫", L::None, kBold, 0, nullptr},
-    ControlSpec{
-        "Edit6", K::Edit, {190, 50, 61, 20}, "10", L::None, kMoneyGreenFill, 12, "材料１ 在庫"},
-    ControlSpec{
-        "Edit7", K::Edit, {190, 70, 61, 20}, "0", L::None, kMoneyGreenFill, 13, "材料２ 在庫"},
-    ControlSpec{
-        "Edit8", K::Edit, {190, 90, 61, 20}, "0", L::None, kMoneyGreenFill, 14, "材料３ 在庫"},
-    ControlSpec{
-        "Edit9", K::Edit, {190, 110, 61, 20}, "0", L::None, kMoneyGreenFill, 15, "材料４ 在庫"},
-    ControlSpec{
-        "Edit10", K::Edit, {190, 130, 61, 20}, "0", L::None, kMoneyGreenFill, 16, "材料５ 在庫"},
-    ControlSpec{"RichEdit1", K::Log, {260, 50, 361, 241}, "", L::None, kPlain, 17, "ログ"},
-    ControlSpec{"StaticText11",
-                K::StaticText,
-                {10, 190, 112, 16},
-                "成功率（補正値込み）",
-                L::None,
-                kPlain,
-                0,
-                nullptr},
+    ControlRow{"Image1",       K::Picture,    {460,   0, 160,  41}, "",             L::None, kPlain,          0,  nullptr},
+    ControlRow{"Label1",       K::Label,      {  0, 320, 359,  12}, "上の欄は全部埋めたか？埋めたら右のボタンを押すんだ！---＞", L::None, kRedBold, 0, nullptr},
+    ControlRow{"StaticText3",  K::StaticText, {  0, 160, 138,  16}, "作成される数（レシピ参照）", L::None, kPlain, 0, nullptr},
+    ControlRow{"StaticText4",  K::StaticText, {  0,  50,  39,  16}, "材料１",       L::None, kBold,           0,  nullptr},
+    ControlRow{"StaticText5",  K::StaticText, {  0,  70,  39,  16}, "材料２",       L::None, kBold,           0,  nullptr},
+    ControlRow{"StaticText6",  K::StaticText, {  0,  90,  39,  16}, "材料３",       L::None, kBold,           0,  nullptr},
+    ControlRow{"StaticText7",  K::StaticText, {  0, 110,  39,  16}, "材料４",       L::None, kBold,           0,  nullptr},
+    ControlRow{"StaticText8",  K::StaticText, {  0, 130,  39,  16}, "材料５",       L::None, kBold,           0,  nullptr},
+    ControlRow{"StaticText9",  K::StaticText, { 50,  30,  39,  16}, "個\u3000数",   L::None, kBold,           0,  nullptr},
+    ControlRow{"StaticText2",  K::StaticText, { 60,  10, 127,  16}, "↓レシピを見て埋めてね", L::None, kPlain,  0,  nullptr},
+    ControlRow{"ComboBox1",    K::ComboBox,   { 40,  50,  71,  20}, "1",            L::A,    kYellowFillBold, 1,  "材料１ 個数"},
+    ControlRow{"ComboBox2",    K::ComboBox,   { 40,  70,  71,  20}, "0",            L::B,    kYellowFill,     2,  "材料２ 個数"},
+    ControlRow{"ComboBox3",    K::ComboBox,   { 40,  90,  71,  20}, "0",            L::B,    kYellowFill,     3,  "材料３ 個数"},
+    ControlRow{"ComboBox4",    K::ComboBox,   { 40, 110,  71,  20}, "0",            L::B,    kYellowFill,     4,  "材料４ 個数"},
+    ControlRow{"ComboBox5",    K::ComboBox,   { 40, 130,  71,  20}, "0",            L::B,    kYellowFill,     5,  "材料５ 個数"},
+    ControlRow{"StaticText1",  K::StaticText, {130,  30,  39,  16}, "単\u3000価",   L::None, kBold,           0,  nullptr},
+    ControlRow{"Edit1",        K::Edit,       {120,  50,  61,  20}, "0",            L::None, kSkyBlueFill,    6,  "材料１ 単価"},
+    ControlRow{"Edit2",        K::Edit,       {120,  70,  61,  20}, "0",            L::None, kSkyBlueFill,    7,  "材料２ 単価"},
+    ControlRow{"Edit3",        K::Edit,       {120,  90,  61,  20}, "0",            L::None, kSkyBlueFill,    8,  "材料３ 単価"},
+    ControlRow{"Edit4",        K::Edit,       {120, 110,  61,  20}, "0",            L::None, kSkyBlueFill,    9,  "材料４ 単価"},
+    ControlRow{"Edit5",        K::Edit,       {120, 130,  61,  20}, "0",            L::None, kSkyBlueFill,    10, "材料５ 単価"},
+    ControlRow{"ComboBox6",    K::ComboBox,   {140, 160,  71,  20}, "1",            L::C,    kYellowFill,     11, "作成される数"},
+    ControlRow{"StaticText10", K::StaticText, {200,  30,  39,  16}, "在\u3000庫",   L::None, kBold,           0,  nullptr},
+    ControlRow{"Edit6",        K::Edit,       {190,  50,  61,  20}, "10",           L::None, kMoneyGreenFill, 12, "材料１ 在庫"},
+    ControlRow{"Edit7",        K::Edit,       {190,  70,  61,  20}, "0",            L::None, kMoneyGreenFill, 13, "材料２ 在庫"},
+    ControlRow{"Edit8",        K::Edit,       {190,  90,  61,  20}, "0",            L::None, kMoneyGreenFill, 14, "材料３ 在庫"},
+    ControlRow{"Edit9",        K::Edit,       {190, 110,  61,  20}, "0",            L::None, kMoneyGreenFill, 15, "材料４ 在庫"},
+    ControlRow{"Edit10",       K::Edit,       {190, 130,  61,  20}, "0",            L::None, kMoneyGreenFill, 16, "材料５ 在庫"},
+    ControlRow{"RichEdit1",    K::Log,        {260,  50, 361, 241}, "",             L::None, kPlain,          17, "ログ"},
+    ControlRow{"StaticText11", K::StaticText, { 10, 190, 112,  16}, "成功率（補正値込み）", L::None, kPlain,  0,  nullptr},
     // The initial rate text depends on the decimal mark; the form writes it.
-    ControlSpec{"Edit11", K::Edit, {140, 190, 71, 20}, "", L::None, kYellowFill, 18, "成功率"},
-    ControlSpec{
-        "BitBtn1", K::PushButton, {540, 300, 91, 31}, "工房から出る", L::None, kPlain, 19, nullptr},
-    ControlSpec{"Button1",
-                K::PushButton,
-                {370, 300, 91, 31},
-                "試作してみる",
-                L::None,
-                kTrialButton,
-                20,
-                nullptr},
-    ControlSpec{"CheckBox1",
-                K::CheckBox,
-                {0, 220, 131, 17},
-                "作成ログを表示する",
-                L::None,
-                kPlain,
-                21,
-                nullptr},
-    ControlSpec{"StaticText12",
-                K::StaticText,
-                {0, 300, 291, 16},
-                "高品質や低品質の期待値は、あまり信用しないでください",
-                L::None,
-                kGreenText,
-                0,
-                nullptr},
-    ControlSpec{
-        "Button2", K::PushButton, {460, 300, 81, 31}, "ログ消去", L::None, kPlain, 22, nullptr},
+    ControlRow{"Edit11",       K::Edit,       {140, 190,  71,  20}, "",             L::None, kYellowFill,     18, "成功率"},
+    ControlRow{"BitBtn1",      K::PushButton, {540, 300,  91,  31}, "工房から出る", L::None, kPlain,          19, nullptr},
+    ControlRow{"Button1",      K::PushButton, {370, 300,  91,  31}, "試作してみる", L::None, kTrialButton,    20, nullptr},
+    ControlRow{"CheckBox1",    K::CheckBox,   {  0, 220, 131,  17}, "作成ログを表示する", L::None, kPlain,    21, nullptr},
+    ControlRow{"StaticText12", K::StaticText, {  0, 300, 291,  16}, "高品質や低品質の期待値は、あまり信用しないでください", L::None, kGreenText, 0, nullptr},
+    ControlRow{"Button2",      K::PushButton, {460, 300,  81,  31}, "ログ消去",     L::None, kPlain,          22, nullptr},
 };
+// clang-format on
 
 QStringList ListA() {
   return {"1",  "2",  "3",  "4",  "5",  "6",  "8",  "10", "12", "15",  "20",
@@ -136,7 +68,7 @@ QStringList ListA() {
 
 }  // namespace
 
-std::span<const ControlSpec> Form1Controls() { return kControls; }
+std::span<const ControlRow> Form1Controls() { return kControls; }
 
 QStringList ListItems(ItemList list) {
   switch (list) {

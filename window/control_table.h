@@ -30,7 +30,7 @@ struct ControlLook {
   std::optional<QRgb> fill;         // none: the kind's usual background
 };
 
-struct ControlSpec {
+struct ControlRow {
   const char* name;
   ControlKind kind;
   QRect geometry;    // designed, in client coordinates at 96 dots per inch
@@ -41,7 +41,7 @@ struct ControlSpec {
   const char* accessible_name;  // nullptr: the caption speaks for itself
 };
 
-std::span<const ControlSpec> Form1Controls();
+std::span<const ControlRow> Form1Controls();
 QStringList ListItems(ItemList list);
 QStringList LogInstructionLines();
 

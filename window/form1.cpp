@@ -40,7 +40,7 @@ QString InitialRateText() {
   return QStringLiteral("80") + QLatin1Char(engine::DecimalMark()) + QStringLiteral("1");
 }
 
-QString Name(const ControlSpec& spec) { return QString::fromLatin1(spec.name); }
+QString Name(const ControlRow& entry) { return QString::fromLatin1(entry.name); }
 
 }  // namespace
 
@@ -71,9 +71,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
 void TForm1::BuildControls() {
   const TLayoutScale scale(QFontInfo(font()).pixelSize());
-  for (const ControlSpec& spec : Form1Controls()) {
-    QWidget* control = BuildControl(spec, scale, this);
-    control->setGeometry(scale.Geometry(spec.geometry, HasFixedHeight(spec.kind)));
+  for (const ControlRow& entry : Form1Controls()) {
+    QWidget* control = BuildControl(entry, scale, this);
+    control->setGeometry(scale.Geometry(entry.geometry, HasFixedHeight(entry.kind)));
   }
 }
 
@@ -88,10 +88,10 @@ void TForm1::FitClientToControls() {
 }
 
 void TForm1::SetKeyboardOrder() {
-  std::vector<const ControlSpec*> order;
-  for (const ControlSpec& spec : Form1Controls())
-    if (spec.tab_position > 0) order.push_back(&spec);
-  std::ranges::sort(order, {}, &ControlSpec::tab_position);
+  std::vector<const ControlRow*> order;
+  for (const ControlRow& entry : Form1Controls())
+    if (entry.tab_position > 0) order.push_back(&entry);
+  std::ranges::sort(order, {}, &ControlRow::tab_position);
   for (std::size_t i = 1; i < order.size(); ++i)
     setTabOrder(Find<QWidget>(Name(*order[i - 1])), Find<QWidget>(Name(*order[i])));
   Find<QWidget>(Name(*order.front()))->setFocus();
@@ -126,9 +126,9 @@ void TForm1::WireKeyboard() {
   // reach) leave the arrows to it; lists, edits and the log use them.
   QList<QWidget*> order;
   QList<QWidget*> watched;
-  for (const ControlSpec& spec : Form1Controls()) {
-    if (!IsWindowed(spec.kind)) continue;
-    QWidget* control = Find<QWidget>(Name(spec));
+  for (const ControlRow& entry : Form1Controls()) {
+    if (!IsWindowed(entry.kind)) continue;
+    QWidget* control = Find<QWidget>(Name(entry));
     order << control;
     if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLabel*>(control))
       watched << control;
