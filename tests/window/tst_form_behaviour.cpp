@@ -1,6 +1,7 @@
 // Form1 at work: the craft sheet over the controls, click-to-clear, focus
 // and keys, the trial and clear buttons with the error box, and closing.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -336,12 +337,16 @@ void TestFormBehaviour::keysThatClick() {
   QVERIFY(shown_.isEmpty());
 }
 
-// A stock field holding abc: the error box names it, the log is untouched,
-// the blank fields were defaulted before the failure, the focus stays.
+// A stock field holding abc, pasted past the key filter with Shift+Insert:
+// the error box names it, the log is untouched, the blank fields were
+// defaulted before the failure, the focus stays on the trial button.
 void TestFormBehaviour::failedRunShowsErrorAndKeepsEffects() {
   TForm1 form;
-  ShowWithFocus(form, "ComboBox1");
-  form.findChild<QLineEdit*>("Edit6")->setText("abc");
+  ShowWithFocus(form, "ComboBox6");
+  QGuiApplication::clipboard()->setText("abc");
+  QTest::keyClick(Focused(), Qt::Key_Tab);  // into Edit6, its "10" selected
+  QTest::keyClick(Focused(), Qt::Key_Insert, Qt::ShiftModifier);
+  QCOMPARE(form.findChild<QLineEdit*>("Edit6")->text(), "abc");
   form.findChild<QLineEdit*>("Edit2")->clear();
   form.findChild<QLineEdit*>("Edit9")->clear();
   const QString log = LogText(form);
