@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <limits>
 
 #include "window/layout_scaling.h"
 
@@ -29,9 +30,21 @@ QLabel* BuildPicture() {
   return picture;
 }
 
+// Qt cuts a line edit's text at 32767 characters, silently dropping the rest
+// of a paste; the fields take any length, and a text too long to be a number
+// is refused whole by the trial's conversion instead.
+void TakeAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<int>::max()); }
+
+QLineEdit* BuildEdit(const QString& text) {
+  auto* edit = new QLineEdit(text);
+  TakeAnyLength(edit);
+  return edit;
+}
+
 QComboBox* BuildComboBox(const QString& text, ItemList items) {
   auto* combo = new QComboBox;
   combo->setEditable(true);
+  TakeAnyLength(combo->lineEdit());
   // Typed text is completed by our own rule, and Enter must not add items.
   combo->setCompleter(nullptr);
   combo->setInsertPolicy(QComboBox::NoInsert);
@@ -66,7 +79,7 @@ QWidget* BuildWidget(const ControlRow& entry) {
     case ControlKind::ComboBox:
       return BuildComboBox(text, entry.items);
     case ControlKind::Edit:
-      return new QLineEdit(text);
+      return BuildEdit(text);
     case ControlKind::Log:
       return BuildLog();
     case ControlKind::PushButton:

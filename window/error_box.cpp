@@ -13,6 +13,16 @@ QString ErrorBoxText(const QString& message) {
   return message;
 }
 
+QString ShownText(const QString& text) {
+  if (text.size() <= kShownCharacters) return text;
+  qsizetype head = kShownCharacters / 2;
+  qsizetype tail = kShownCharacters - head - 1;
+  // Never split a surrogate pair.
+  if (text[head - 1].isHighSurrogate()) --head;
+  if (text[text.size() - tail].isLowSurrogate()) --tail;
+  return text.left(head) + QChar(0x2026) + text.right(tail);
+}
+
 void TErrorBox::SetPresenter(Presenter presenter) { presenter_ = std::move(presenter); }
 
 void TErrorBox::Show(const QString& message) {
@@ -29,7 +39,8 @@ void TErrorBox::Show(const QString& message) {
 
   // Parented to the active window so that it opens over it (on its monitor);
   // exec() makes it application-modal: every other window takes no input.
-  QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, active_window.data());
+  QMessageBox box(QMessageBox::Critical, caption, ShownText(text), QMessageBox::Ok,
+                  active_window.data());
   box.setDefaultButton(QMessageBox::Ok);
   box.exec();
 

@@ -4,11 +4,15 @@
 #include <QString>
 #include <functional>
 
-class QWidget;
-
 // The message with "." appended when its last character sorts after "."
 // (every non-ASCII character does); an empty message stays empty.
 QString ErrorBoxText(const QString& message);
+
+// What the box can show of a text: a message naming a pasted megabyte would
+// take seconds to lay out and could never be read, so a text longer than
+// kShownCharacters keeps its beginning and its end around a "…".
+inline constexpr qsizetype kShownCharacters = 1000;
+QString ShownText(const QString& text);
 
 class TErrorBox {
  public:
