@@ -106,6 +106,7 @@ void TForm1::FindFields() {
   }
   fields_.yield = Find<QComboBox>(QStringLiteral("ComboBox6"));
   fields_.rate = Find<QLineEdit>(QStringLiteral("Edit11"));
+  fields_.show_log = Find<QCheckBox>(QStringLiteral("CheckBox1"));
 }
 
 void TForm1::LoadInstructionLines() {
@@ -193,8 +194,6 @@ void TForm1::SetFieldText(engine::SheetField field, int row, const std::string& 
     static_cast<QLineEdit*>(control)->setText(QString::fromStdString(text));
 }
 
-bool TForm1::ShowCraftLog() const {
-  return Find<QCheckBox>(QStringLiteral("CheckBox1"))->isChecked();
-}
+bool TForm1::ShowCraftLog() const { return fields_.show_log->isChecked(); }
 
 void TForm1::AppendLogLine(const std::string& text) { log_->AppendLogLine(text); }

@@ -10,6 +10,7 @@
 #include "engine/engine.h"
 #include "window/craft_log.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -43,6 +44,7 @@ class TForm1 : public QWidget, public engine::TCraftSheet {
     std::array<QLineEdit*, engine::kMaterialRows> stock;
     QComboBox* yield;
     QLineEdit* rate;
+    QCheckBox* show_log;  // read before every per-attempt line
   };
   FieldControls fields_{};
   std::unique_ptr<TCraftLog> log_;
