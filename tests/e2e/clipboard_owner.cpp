@@ -2,11 +2,11 @@
 // input closes. The end-to-end test pastes it into the program with
 // Shift+Insert: the program has to fetch the text from another client, as it
 // would from any other application on the desktop.
+#include <unistd.h>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSocketNotifier>
 #include <cstdio>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
