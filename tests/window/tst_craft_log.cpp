@@ -391,7 +391,7 @@ void TestCraftLog::userTypingBetweenAppendsIsSeen() {
   QCOMPARE(log.Size(), 10);
   log.AppendLogLine("v");
   QCOMPARE(Text(edit), QStringLiteral("x\nyz\nw\nv\n"));
-  // Undo by the user is an edit too.
+  // A deletion by the user counts as well.
   QTest::keyClick(&edit, Qt::Key_Backspace);
   QCOMPARE(Text(edit), QStringLiteral("x\nyz\nw\nv"));
   log.AppendLogLine("u");
