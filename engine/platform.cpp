@@ -11,7 +11,7 @@ namespace engine {
 
 std::uint32_t SystemMillisecondsOfDay() {
   using namespace std::chrono;
-  constexpr std::int64_t kMillisecondsPerDay = 24 * 60 * 60 * 1000;
+  constexpr std::int64_t kMillisecondsPerDay = std::int64_t{24} * 60 * 60 * 1000;
   // system_clock counts Unix time, whose days are exactly 86400 s of UTC.
   const std::int64_t ms =
       duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();

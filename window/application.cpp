@@ -21,7 +21,7 @@ QString ApplicationTitle(const QString& executable_path) {
 
 namespace {
 
-QString ExceptionMessage(std::exception_ptr error) {
+QString ExceptionMessage(const std::exception_ptr& error) {
   try {
     std::rethrow_exception(error);
   } catch (const engine::Exception& e) {
@@ -58,12 +58,12 @@ bool TApplication::event(QEvent* event) {
   return QApplication::event(event);
 }
 
-void TApplication::HandleException(std::exception_ptr error) {
+void TApplication::HandleException(const std::exception_ptr& error) {
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   error_box_.Show(ExceptionMessage(error));
 }
 
-void ReportException(std::exception_ptr error) {
+void ReportException(const std::exception_ptr& error) {
   if (auto* application = dynamic_cast<TApplication*>(QCoreApplication::instance())) {
     application->HandleException(error);
   } else {

@@ -19,7 +19,7 @@ class TApplication : public QApplication {
   // Every exception that leaves an event handler ends here: mouse capture is
   // released and the message goes to the error box; the loop goes on.
   bool notify(QObject* receiver, QEvent* event) override;
-  void HandleException(std::exception_ptr error);
+  void HandleException(const std::exception_ptr& error);
 
   TErrorBox& ErrorBox() { return error_box_; }
 
@@ -33,7 +33,7 @@ class TApplication : public QApplication {
 
 // Hands an exception to the running TApplication's HandleException; without
 // a TApplication (a test on a plain QApplication) it is only logged.
-void ReportException(std::exception_ptr error);
+void ReportException(const std::exception_ptr& error);
 
 // Debian's libQt6Widgets and libQt6Gui carry no exception cleanup tables, so
 // an exception unwinding through their frames (a slot or event handler up to

@@ -34,7 +34,9 @@ bool TComboCompletion::Complete(const QString& typed) {
     if (!item.startsWith(candidate, Qt::CaseInsensitive)) continue;
     combo_->setCurrentIndex(index);
     edit->setText(candidate + item.mid(candidate.size()));
-    edit->setSelection(candidate.size(), item.size() - candidate.size());
+    // List items are a few characters long.
+    edit->setSelection(static_cast<int>(candidate.size()),
+                       static_cast<int>(item.size() - candidate.size()));
     return true;
   }
   return false;  // a miss: the character is typed as usual
