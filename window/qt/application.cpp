@@ -10,6 +10,7 @@
 #include "engine/errors.h"
 #include "window/application_title.h"
 #include "window/control_table.h"
+#include "window/x87_environment.h"
 
 namespace {
 
@@ -47,6 +48,9 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
                             QString::fromUtf8(kSubstituteFontFamily));
   const QIcon icon(QStringLiteral(":/assets/mainicon.ico"));
   if (!icon.isNull()) setWindowIcon(icon);
+  // The engine's arithmetic: nothing in a normal start changes it (a test
+  // proves that), but a library loaded into the process might have.
+  EstablishEngineArithmetic();
   // QApplication has called setlocale(LC_ALL, "") by now.
   engine::LoadDecimalMark();
 }
