@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <memory>
 
-#include "window/application.h"
-#include "window/form1.h"
+#include "window/qt/application.h"
+#include "window/qt/form1.h"
 
 namespace {
 

@@ -1,8 +1,19 @@
 #include "random_source.h"
 
+#include <chrono>
 #include <utility>
 
 namespace engine {
+
+std::uint32_t SystemMillisecondsOfDay() {
+  using namespace std::chrono;
+  constexpr std::int64_t kMillisecondsPerDay = std::int64_t{24} * 60 * 60 * 1000;
+  // system_clock counts Unix time, whose days are exactly 86400 s of UTC.
+  const std::int64_t ms =
+      duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+  return static_cast<std::uint32_t>(((ms % kMillisecondsPerDay) + kMillisecondsPerDay) %
+                                    kMillisecondsPerDay);
+}
 
 TRandomSource::TRandomSource(Clock clock) : clock_(std::move(clock)) {}
 

@@ -1,5 +1,6 @@
 #include "window/control_table.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -61,37 +62,60 @@ const std::array kControls{
 };
 // clang-format on
 
-QStringList ListA() {
-  return {"1",  "2",  "3",  "4",  "5",  "6",  "8",  "10", "12", "15",  "20",
-          "24", "30", "40", "45", "50", "60", "75", "80", "90", "100", "120"};
-}
+constexpr std::array<const char*, 22> kListA{"1",  "2",  "3",  "4",  "5",   "6",  "8",  "10",
+                                             "12", "15", "20", "24", "30",  "40", "45", "50",
+                                             "60", "75", "80", "90", "100", "120"};
+
+// "0" followed by list A.
+constexpr auto kListB = [] {
+  std::array<const char*, kListA.size() + 1> items{"0"};
+  std::ranges::copy(kListA, items.begin() + 1);
+  return items;
+}();
+
+constexpr std::array<const char*, 11> kListC{"1",  "5",  "7",  "10", "15", "25",
+                                             "30", "40", "50", "70", "100"};
+
+constexpr std::array<const char*, 4> kInstructionLines{
+    "材料１～５　　：レシピを見て、選択してください",
+    "作成される数：レシピを見て、埋めてください",
+    "成功率：作成スキル値＋補正値等の合計を入れてください",
+    "-------------------------------------------------",
+};
 
 }  // namespace
 
 std::span<const ControlRow> Form1Controls() { return kControls; }
 
-QStringList ListItems(ItemList list) {
+const ControlRow* FindControl(std::string_view name) {
+  const auto row = std::ranges::find(kControls, name,
+                                     [](const ControlRow& r) { return std::string_view(r.name); });
+  return row == kControls.end() ? nullptr : &*row;
+}
+
+std::vector<const ControlRow*> KeyboardOrder() {
+  std::vector<const ControlRow*> order;
+  for (const ControlRow& row : kControls)
+    if (row.tab_position > 0) order.push_back(&row);
+  std::ranges::sort(order, {}, &ControlRow::tab_position);
+  return order;
+}
+
+std::span<const char* const> ListItems(ItemList list) {
   switch (list) {
     case ItemList::A:
-      return ListA();
+      return kListA;
     case ItemList::B:
-      return QStringList{"0"} + ListA();
+      return kListB;
     case ItemList::C:
-      return {"1", "5", "7", "10", "15", "25", "30", "40", "50", "70", "100"};
+      return kListC;
     case ItemList::None:
       break;
   }
   return {};
 }
 
-QStringList LogInstructionLines() {
-  return {
-      QString::fromUtf8("材料１～５　　：レシピを見て、選択してください"),
-      QString::fromUtf8("作成される数：レシピを見て、埋めてください"),
-      QString::fromUtf8("成功率：作成スキル値＋補正値等の合計を入れてください"),
-      QString(49, u'-'),
-  };
-}
+std::span<const char* const> LogInstructionLines() { return kInstructionLines; }
 
 bool HasFixedHeight(ControlKind kind) {
   return kind == ControlKind::Edit || kind == ControlKind::ComboBox;

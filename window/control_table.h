@@ -1,39 +1,71 @@
 // Every control of Form1 as designed: kind, place, content, look and
-// keyboard position, in creation (stacking) order.
+// keyboard position, in creation (stacking) order. No toolkit type appears
+// here: each front end builds its own controls from these rows.
 #pragma once
 
-#include <QtGui/qrgb.h>
-#include <QRect>
-#include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
+#include <vector>
 
 enum class ControlKind { Picture, Label, StaticText, ComboBox, Edit, Log, PushButton, CheckBox };
 
 // The drop-down lists' item sets.
 enum class ItemList { None, A, B, C };
 
-inline constexpr QRgb kYellow = qRgb(255, 255, 0);
-inline constexpr QRgb kSkyBlue = qRgb(166, 202, 240);
-inline constexpr QRgb kMoneyGreen = qRgb(192, 220, 192);
-inline constexpr QRgb kRed = qRgb(255, 0, 0);
-inline constexpr QRgb kGreen = qRgb(0, 128, 0);
+// Left, top, width and height in client pixels.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+
+  constexpr int Right() const { return left + width; }
+  constexpr int Bottom() const { return top + height; }
+  friend constexpr bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend constexpr bool operator==(const Point&, const Point&) = default;
+};
+
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kYellow{255, 255, 0};
+inline constexpr Rgb kSkyBlue{166, 202, 240};
+inline constexpr Rgb kMoneyGreen{192, 220, 192};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kGreen{0, 128, 0};
 
 // The window's face and its character height at 96 dots per inch.
 inline constexpr char kDesignedFontFamily[] = "ＭＳ Ｐゴシック";
 inline constexpr int kDesignedFontPixels = 12;
+// Where IPA P Gothic stands in for it: drawn to the designed face's widths.
+inline constexpr char kSubstituteFontFamily[] = "IPAPGothic";
+
+inline constexpr char kForm1Caption[] = "Orvanne計算機（生産者向け）β_05";
+// The window's outer top-left corner on the screen; nothing centres it.
+inline constexpr Point kDesignedPosition{237, 355};
 
 struct ControlLook {
   bool bold = false;
-  int pixel_size = 0;               // 0: the window's character height
-  std::optional<QRgb> text_colour;  // none: the system's window text
-  std::optional<QRgb> fill;         // none: the kind's usual background
+  int pixel_size = 0;              // 0: the window's character height
+  std::optional<Rgb> text_colour;  // none: the system's window text
+  std::optional<Rgb> fill;         // none: the kind's usual background
 };
 
 struct ControlRow {
   const char* name;
   ControlKind kind;
-  QRect geometry;    // designed, in client coordinates at 96 dots per inch
+  Rect geometry;     // designed, in client coordinates at 96 dots per inch
   const char* text;  // caption or initial text, UTF-8
   ItemList items;
   ControlLook look;
@@ -42,10 +74,14 @@ struct ControlRow {
 };
 
 std::span<const ControlRow> Form1Controls();
-QStringList ListItems(ItemList list);
-QStringList LogInstructionLines();
+// The row of the control with this name, or nullptr.
+const ControlRow* FindControl(std::string_view name);
+// The controls that Tab visits, in keyboard order.
+std::vector<const ControlRow*> KeyboardOrder();
 
-inline constexpr char kForm1Caption[] = "Orvanne計算機（生産者向け）β_05";
+// List items and log lines, UTF-8.
+std::span<const char* const> ListItems(ItemList list);
+std::span<const char* const> LogInstructionLines();
 
 // Edits and drop-down lists size their height to their font, not by the layout.
 bool HasFixedHeight(ControlKind kind);

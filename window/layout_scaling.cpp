@@ -1,6 +1,6 @@
 #include "window/layout_scaling.h"
 
-#include "window/control_table.h"
+#include <algorithm>
 
 namespace {
 
@@ -23,13 +23,13 @@ TLayoutScale::TLayoutScale(int measured_height) : measured_(measured_height) {}
 
 bool TLayoutScale::IsIdentity() const { return measured_ == kDesignedFontPixels; }
 
-QRect TLayoutScale::Geometry(const QRect& designed, bool fixed_height) const {
-  const int left = Scaled(designed.x());
-  const int top = Scaled(designed.y());
-  const int right = Scaled(designed.x() + designed.width());
-  const int bottom = Scaled(designed.y() + designed.height());
+Rect TLayoutScale::Geometry(const Rect& designed, bool fixed_height) const {
+  const int left = Scaled(designed.left);
+  const int top = Scaled(designed.top);
+  const int right = Scaled(designed.Right());
+  const int bottom = Scaled(designed.Bottom());
   const int height =
-      fixed_height ? designed.height() + measured_ - kDesignedFontPixels : bottom - top;
+      fixed_height ? designed.height + measured_ - kDesignedFontPixels : bottom - top;
   return {left, top, right - left, height};
 }
 
@@ -37,4 +37,19 @@ int TLayoutScale::FontPixels(int designed_pixels) const { return Scaled(designed
 
 int TLayoutScale::Scaled(int value) const {
   return MulDivRounded(value, measured_, kDesignedFontPixels);
+}
+
+Rect BoundingBox(std::span<const Rect> rects) {
+  if (rects.empty()) return {};
+  int left = rects.front().left;
+  int top = rects.front().top;
+  int right = rects.front().Right();
+  int bottom = rects.front().Bottom();
+  for (const Rect& r : rects.subspan(1)) {
+    left = std::min(left, r.left);
+    top = std::min(top, r.top);
+    right = std::max(right, r.Right());
+    bottom = std::max(bottom, r.Bottom());
+  }
+  return {left, top, right - left, bottom - top};
 }

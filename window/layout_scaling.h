@@ -1,8 +1,11 @@
 // How the designed layout adapts to a screen whose font comes out larger or
-// smaller than the 12-pixel characters it was drawn for.
+// smaller than the 12-pixel characters it was drawn for, and the client area
+// that the controls span.
 #pragma once
 
-#include <QRect>
+#include <span>
+
+#include "window/control_table.h"
 
 // The window's character height for a screen density: the designed height
 // times density / 96, rounded.
@@ -17,7 +20,7 @@ class TLayoutScale {
   // Left, top, right and bottom scaled by measured / designed. Controls of
   // fixed height keep their frame and grow only by what the font grew, so
   // their text still fits.
-  QRect Geometry(const QRect& designed, bool fixed_height) const;
+  Rect Geometry(const Rect& designed, bool fixed_height) const;
   int FontPixels(int designed_pixels) const;
 
  private:
@@ -25,3 +28,7 @@ class TLayoutScale {
 
   int measured_;
 };
+
+// The smallest rectangle holding every one of the rectangles; the window's
+// client area is this box, moved to start at its top-left corner.
+Rect BoundingBox(std::span<const Rect> rects);

@@ -11,7 +11,8 @@
 #include <QtTest>
 #include <cstdlib>
 
-#include "window/form1.h"
+#include "window/qt/application.h"
+#include "window/qt/form1.h"
 
 namespace {
 
@@ -279,5 +280,10 @@ void TestLayout::window() {
   QCOMPARE(form.frameGeometry().topLeft(), QPoint(237, 355));
 }
 
-QTEST_MAIN(TestLayout)
+// The form needs the application's start-up: its title and the font stand-in.
+int main(int argc, char** argv) {
+  TApplication application(argc, argv);
+  TestLayout test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "tst_layout.moc"

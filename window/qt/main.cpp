@@ -1,6 +1,6 @@
 // The program: one application, one window, one event loop.
-#include "window/application.h"
-#include "window/form1.h"
+#include "window/qt/application.h"
+#include "window/qt/form1.h"
 
 int main(int argc, char** argv) {
   TApplication application(argc, argv);

@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "engine/decimal_mark.h"
-#include "window/numeric_key_filter.h"
+#include "window/qt/numeric_key_filter.h"
 
 namespace {
 

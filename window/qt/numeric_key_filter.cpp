@@ -1,10 +1,11 @@
-#include "window/numeric_key_filter.h"
+#include "window/qt/numeric_key_filter.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <optional>
 
 #include "engine/decimal_mark.h"
+#include "window/numeric_key_rule.h"
 
 namespace {
 
@@ -40,11 +41,7 @@ std::optional<char16_t> ControlCharacter(int key) {
 }  // namespace
 
 bool TNumericKeyFilter::Accepts(QChar typed) {
-  const char16_t c = typed.unicode();
-  if (c == 8 || c == u'.' || (c >= u'0' && c <= u'9')) return true;
-  // Mended fault: a comma-separator user must be able to type a decimal rate.
-  const auto mark = static_cast<unsigned char>(engine::DecimalMark());
-  return mark != 0 && mark < 0x80 && c == mark;
+  return NumericFieldAccepts(typed.unicode(), engine::DecimalMark());
 }
 
 TNumericKeyFilter::Verdict TNumericKeyFilter::Judge(const QKeyEvent& key) {

@@ -9,9 +9,9 @@
 #include <QtTest>
 
 #include "engine/engine.h"
-#include "window/application.h"
-#include "window/craft_log.h"
-#include "window/form1.h"
+#include "window/qt/application.h"
+#include "window/qt/craft_log.h"
+#include "window/qt/form1.h"
 
 using engine::SheetField;
 

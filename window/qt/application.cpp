@@ -1,25 +1,25 @@
-#include "window/application.h"
+#include "window/qt/application.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QIcon>
 #include <QWidget>
 #include <QtGlobal>
 
 #include "engine/decimal_mark.h"
 #include "engine/errors.h"
-
-QString ApplicationTitle(const QString& executable_path) {
-  QString name = executable_path.mid(executable_path.lastIndexOf(QLatin1Char('/')) + 1);
-  const qsizetype dot = name.indexOf(QLatin1Char('.'));
-  if (dot >= 0) name.truncate(dot);
-  if (name.isEmpty()) return name;
-  // The first character stays as it is, a surrogate pair taken whole.
-  const qsizetype first =
-      name.size() > 1 && name[0].isHighSurrogate() && name[1].isLowSurrogate() ? 2 : 1;
-  return name.left(first) + name.mid(first).toLower();
-}
+#include "window/application_title.h"
+#include "window/control_table.h"
+#include "window/x87_environment.h"
 
 namespace {
+
+std::u16string QtLowerCase(std::u16string_view text) {
+  return QString::fromRawData(reinterpret_cast<const QChar*>(text.data()),
+                              static_cast<qsizetype>(text.size()))
+      .toLower()
+      .toStdU16String();
+}
 
 QString ExceptionMessage(const std::exception_ptr& error) {
   try {
@@ -35,11 +35,22 @@ QString ExceptionMessage(const std::exception_ptr& error) {
 
 }  // namespace
 
+QString ApplicationTitle(const QString& executable_path) {
+  return QString::fromStdU16String(
+      ::ApplicationTitle(executable_path.toStdU16String(), u'/', QtLowerCase));
+}
+
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // No applicationDisplayName: Qt would append it to every window title.
   setApplicationName(ApplicationTitle(applicationFilePath()));
+  // Wherever the designed face is missing, its stand-in draws every window.
+  QFont::insertSubstitution(QString::fromUtf8(kDesignedFontFamily),
+                            QString::fromUtf8(kSubstituteFontFamily));
   const QIcon icon(QStringLiteral(":/assets/mainicon.ico"));
   if (!icon.isNull()) setWindowIcon(icon);
+  // The engine's arithmetic: nothing in a normal start changes it (a test
+  // proves that), but a library loaded into the process might have.
+  EstablishEngineArithmetic();
   // QApplication has called setlocale(LC_ALL, "") by now.
   engine::LoadDecimalMark();
 }

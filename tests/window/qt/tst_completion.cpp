@@ -4,8 +4,9 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "window/combo_completion.h"
-#include "window/form1.h"
+#include "window/qt/application.h"
+#include "window/qt/combo_completion.h"
+#include "window/qt/form1.h"
 
 namespace {
 
@@ -176,5 +177,10 @@ void TestCompletion::enterAddsNoItem() {
   QCOMPARE(box->currentText(), "abc");
 }
 
-QTEST_MAIN(TestCompletion)
+// The form needs the application's start-up: its title and the font stand-in.
+int main(int argc, char** argv) {
+  TApplication application(argc, argv);
+  TestCompletion test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "tst_completion.moc"

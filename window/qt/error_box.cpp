@@ -1,4 +1,4 @@
-#include "window/error_box.h"
+#include "window/qt/error_box.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -6,28 +6,19 @@
 #include <QWidget>
 #include <utility>
 
-QString ErrorBoxText(const QString& message) {
-  // The last character sorts after "." (0x2E): for a surrogate pair the last
-  // unit is a low surrogate, above 0x2E like every non-ASCII character.
-  if (!message.isEmpty() && message.back().unicode() > u'.') return message + QLatin1Char('.');
-  return message;
-}
+#include "window/error_box_text.h"
 
-QString ShownText(const QString& text) {
-  if (text.size() <= kShownCharacters) return text;
-  qsizetype head = kShownCharacters / 2;
-  qsizetype tail = kShownCharacters - head - 1;
-  // Never split a surrogate pair.
-  if (text[head - 1].isHighSurrogate()) --head;
-  if (text[text.size() - tail].isLowSurrogate()) --tail;
-  return text.left(head) + QChar(0x2026) + text.right(tail);
-}
+namespace {
+
+QString FromUtf16(const std::u16string& text) { return QString::fromStdU16String(text); }
+
+}  // namespace
 
 void TErrorBox::SetPresenter(Presenter presenter) { presenter_ = std::move(presenter); }
 
 void TErrorBox::Show(const QString& message) {
   const QString caption = QApplication::applicationName();
-  const QString text = ErrorBoxText(message);
+  const QString text = FromUtf16(ErrorBoxText(message.toStdU16String()));
   if (presenter_) {
     presenter_(caption, text);
     return;
@@ -39,8 +30,8 @@ void TErrorBox::Show(const QString& message) {
 
   // Parented to the active window so that it opens over it (on its monitor);
   // exec() makes it application-modal: every other window takes no input.
-  QMessageBox box(QMessageBox::Critical, caption, ShownText(text), QMessageBox::Ok,
-                  active_window.data());
+  QMessageBox box(QMessageBox::Critical, caption, FromUtf16(ShownText(text.toStdU16String())),
+                  QMessageBox::Ok, active_window.data());
   box.setDefaultButton(QMessageBox::Ok);
   box.exec();
 

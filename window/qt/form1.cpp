@@ -1,4 +1,4 @@
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,27 +8,22 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <algorithm>
 #include <vector>
 
-#include "window/application.h"
-#include "window/arrow_navigation.h"
-#include "window/click_detector.h"
-#include "window/combo_completion.h"
-#include "window/control_builder.h"
 #include "window/control_table.h"
-#include "window/enter_click.h"
 #include "window/layout_scaling.h"
-#include "window/numeric_key_filter.h"
+#include "window/qt/application.h"
+#include "window/qt/arrow_navigation.h"
+#include "window/qt/click_detector.h"
+#include "window/qt/combo_completion.h"
+#include "window/qt/control_builder.h"
+#include "window/qt/enter_click.h"
+#include "window/qt/numeric_key_filter.h"
 
 namespace {
 
-constexpr QPoint kDesignedPosition(237, 355);
-
+// The application has made IPA P Gothic the stand-in for the designed face.
 QFont DesignedWindowFont(int dots_per_inch) {
-  // IPA P Gothic was drawn to the designed face's widths; it stands in
-  // wherever that face is missing.
-  QFont::insertSubstitution(QString::fromUtf8(kDesignedFontFamily), QStringLiteral("IPAPGothic"));
   QFont font(QString::fromUtf8(kDesignedFontFamily));
   font.setPixelSize(FontPixelsForDensity(kDesignedFontPixels, dots_per_inch));
   return font;
@@ -42,6 +37,8 @@ QString InitialRateText() {
 
 QString Name(const ControlRow& entry) { return QString::fromLatin1(entry.name); }
 
+QRect ToQRect(const Rect& r) { return {r.left, r.top, r.width, r.height}; }
+
 }  // namespace
 
 template <class Control>
@@ -52,7 +49,7 @@ Control* TForm1::Find(const QString& name) const {
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(kForm1Caption));
-  setFont(DesignedWindowFont(screen()->logicalDotsPerInchY()));
+  setFont(DesignedWindowFont(qRound(screen()->logicalDotsPerInchY())));
   QPalette face = palette();
   face.setColor(QPalette::Window, face.color(QPalette::Button));
   setPalette(face);
@@ -66,14 +63,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   LoadInstructionLines();
   WireKeyboard();
   WireHandlers();
-  move(kDesignedPosition);
+  move(kDesignedPosition.x, kDesignedPosition.y);
 }
 
 void TForm1::BuildControls() {
   const TLayoutScale scale(QFontInfo(font()).pixelSize());
   for (const ControlRow& entry : Form1Controls()) {
     QWidget* control = BuildControl(entry, scale, this);
-    control->setGeometry(scale.Geometry(entry.geometry, HasFixedHeight(entry.kind)));
+    control->setGeometry(ToQRect(scale.Geometry(entry.geometry, HasFixedHeight(entry.kind))));
   }
 }
 
@@ -81,17 +78,18 @@ void TForm1::BuildControls() {
 // at its top-left corner; the window keeps that size.
 void TForm1::FitClientToControls() {
   const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  QRect box;
-  for (const QWidget* control : controls) box |= control->geometry();
-  for (QWidget* control : controls) control->move(control->pos() - box.topLeft());
-  setFixedSize(box.size());
+  std::vector<Rect> placed;
+  for (const QWidget* control : controls) {
+    const QRect g = control->geometry();
+    placed.push_back({g.x(), g.y(), g.width(), g.height()});
+  }
+  const Rect box = BoundingBox(placed);
+  for (QWidget* control : controls) control->move(control->pos() - QPoint(box.left, box.top));
+  setFixedSize(box.width, box.height);
 }
 
 void TForm1::SetKeyboardOrder() {
-  std::vector<const ControlRow*> order;
-  for (const ControlRow& entry : Form1Controls())
-    if (entry.tab_position > 0) order.push_back(&entry);
-  std::ranges::sort(order, {}, &ControlRow::tab_position);
+  const std::vector<const ControlRow*> order = KeyboardOrder();
   for (std::size_t i = 1; i < order.size(); ++i)
     setTabOrder(Find<QWidget>(Name(*order[i - 1])), Find<QWidget>(Name(*order[i])));
   Find<QWidget>(Name(*order.front()))->setFocus();
@@ -110,7 +108,7 @@ void TForm1::FindFields() {
 }
 
 void TForm1::LoadInstructionLines() {
-  for (const QString& line : LogInstructionLines()) log_->AppendLogLine(line.toStdString());
+  for (const char* line : LogInstructionLines()) log_->AppendLogLine(line);
 }
 
 void TForm1::WireKeyboard() {

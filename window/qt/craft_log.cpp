@@ -1,4 +1,4 @@
-#include "window/craft_log.h"
+#include "window/qt/craft_log.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

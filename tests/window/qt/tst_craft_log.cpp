@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/errors.h"
-#include "window/craft_log.h"
+#include "window/qt/craft_log.h"
 
 namespace {
 

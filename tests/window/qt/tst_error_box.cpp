@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "window/error_box.h"
+#include "window/qt/error_box.h"
 
 namespace {
 
@@ -48,7 +48,6 @@ class TestErrorBox : public QObject {
   void fullStop_data();
   void fullStop();
   void presenterGetsCaptionAndText();
-  void shownTextKeepsBothEnds();
   void presenterCanBeRemoved();
   void realBox();
   void realBoxWithoutWindow();
@@ -115,7 +114,11 @@ void TestErrorBox::fullStop_data() {
 void TestErrorBox::fullStop() {
   QFETCH(QString, message);
   QFETCH(QString, text);
-  QCOMPARE(ErrorBoxText(message), text);
+  TErrorBox box;
+  QString shown;
+  box.SetPresenter([&shown](const QString&, const QString& t) { shown = t; });
+  box.Show(message);
+  QCOMPARE(shown, text);
 }
 
 void TestErrorBox::presenterGetsCaptionAndText() {
@@ -128,27 +131,6 @@ void TestErrorBox::presenterGetsCaptionAndText() {
   QCOMPARE(seen, (QStringList{"Orvanne-calc", "'abc' is not a valid integer value.", "Orvanne-calc",
                               ""}));
   QCOMPARE(QApplication::activeModalWidget(), nullptr);
-}
-
-void TestErrorBox::shownTextKeepsBothEnds() {
-  const QString fits(kShownCharacters, QLatin1Char('a'));
-  QCOMPARE(ShownText(fits), fits);
-
-  const QString message =
-      "'" + QString(1 << 20, QLatin1Char('x')) + "' is not a valid integer value.";
-  const QString shown = ShownText(message);
-  QCOMPARE(shown.size(), kShownCharacters);
-  QVERIFY(shown.startsWith(QStringLiteral("'xxx")));
-  QVERIFY(shown.endsWith(QStringLiteral("xxx' is not a valid integer value.")));
-  QVERIFY(shown.contains(QChar(0x2026)));
-
-  // A surrogate pair on either cut is kept whole or left out whole.
-  const QString pairs = QString(QStringLiteral("𠀋")).repeated(kShownCharacters);
-  const QString cut = ShownText(pairs);
-  QVERIFY(cut.size() <= kShownCharacters);
-  QVERIFY(!cut.front().isLowSurrogate() && !cut.back().isHighSurrogate());
-  const qsizetype ellipsis = cut.indexOf(QChar(0x2026));
-  QVERIFY(!cut[ellipsis - 1].isHighSurrogate() && !cut[ellipsis + 1].isLowSurrogate());
 }
 
 void TestErrorBox::presenterCanBeRemoved() {

@@ -5,10 +5,10 @@
 #include <exception>
 #include <utility>
 
-#include "window/error_box.h"
+#include "window/qt/error_box.h"
 
-// The title from the executable's path: the file name after the last "/",
-// cut at its first ".", every character after the first lower-cased.
+// The title from the executable's path (window/application_title.h) with
+// "/" as the separator and Qt's lower-casing.
 //   "/usr/bin/CALC.EXE" -> "Calc", "MY.TOOL.EXE" -> "My", "orvanne-calc" -> "orvanne-calc"
 QString ApplicationTitle(const QString& executable_path);
 

@@ -12,8 +12,8 @@
 #include <QtTest>
 
 #include "engine/engine.h"
-#include "window/application.h"
-#include "window/form1.h"
+#include "window/qt/application.h"
+#include "window/qt/form1.h"
 
 using engine::SheetField;
 

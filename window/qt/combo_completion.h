@@ -1,7 +1,6 @@
-// Completes what is typed into an editable drop-down list from its items:
-// the typed character joins the text before the selection (or the whole
-// text), and the first item beginning with that, ignoring case, supplies
-// the rest, selected. Backspace also forgets the list's selected entry.
+// Completes what is typed into an editable drop-down list from its items, by
+// the rule of window/combo_completion_rule.h: key presses are read into the
+// rule and its result written back into the box.
 #pragma once
 
 #include <QObject>

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "engine/engine.h"
-#include "window/craft_log.h"
+#include "window/qt/craft_log.h"
 
 class QCheckBox;
 class QComboBox;

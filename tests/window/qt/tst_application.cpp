@@ -12,7 +12,7 @@
 
 #include "engine/decimal_mark.h"
 #include "engine/errors.h"
-#include "window/application.h"
+#include "window/qt/application.h"
 
 namespace {
 

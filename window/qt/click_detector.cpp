@@ -1,4 +1,4 @@
-#include "window/click_detector.h"
+#include "window/qt/click_detector.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>

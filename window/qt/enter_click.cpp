@@ -1,4 +1,4 @@
-#include "window/enter_click.h"
+#include "window/qt/enter_click.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

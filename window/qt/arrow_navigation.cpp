@@ -1,4 +1,4 @@
-#include "window/arrow_navigation.h"
+#include "window/qt/arrow_navigation.h"
 
 #include <QKeyEvent>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "window/control_builder.h"
+#include "window/qt/control_builder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +14,8 @@
 namespace {
 
 constexpr int kVisibleListRows = 8;
+
+QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
 QLabel* BuildText(const QString& text) {
   auto* label = new QLabel(text);
@@ -49,7 +51,7 @@ QComboBox* BuildComboBox(const QString& text, ItemList items) {
   combo->setCompleter(nullptr);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setMaxVisibleItems(kVisibleListRows);
-  combo->addItems(ListItems(items));
+  for (const char* item : ListItems(items)) combo->addItem(QString::fromUtf8(item));
   combo->setEditText(text);
   return combo;
 }
@@ -102,9 +104,9 @@ void ApplyLook(QWidget* widget, const ControlLook& look, const TLayoutScale& sca
   QPalette palette = widget->palette();
   if (look.text_colour) {
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-      palette.setColor(role, QColor(*look.text_colour));
+      palette.setColor(role, ToQColor(*look.text_colour));
   }
-  if (look.fill) palette.setColor(QPalette::Base, QColor(*look.fill));
+  if (look.fill) palette.setColor(QPalette::Base, ToQColor(*look.fill));
   widget->setPalette(palette);
 }
 
