@@ -19,10 +19,9 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-// Overflow is detected from the result rather than from the FPU's flags: an
-// overflowing step gives infinity, and neither the remaining multiplications
-// (factors >= 1) nor divisions can bring it back, so nothing leaks out of
-// here but EConvertError and the caller's FPU state is never touched.
+// Overflow is detected from the values rather than from the FPU's flags: an
+// overflowing step gives infinity, and no later step brings it back (M only
+// grows, the remaining factors are >= 1, and infinity divided stays infinite).
 long double ParseReal(std::string_view text) {
   const std::string_view s = text.substr(0, text.find('\0'));
   std::size_t i = 0;
@@ -51,7 +50,8 @@ long double ParseReal(std::string_view text) {
     has_mantissa = true;  // a lone separator is a valid 0
     read_digits(true);
   }
-  if (!has_mantissa) Reject(text);
+  // Checked before scaling: n <= -5120 scales any M, infinity too, to zero.
+  if (!has_mantissa || std::isinf(mantissa)) Reject(text);
 
   int exponent = 0;
   if (is('E') || is('e')) {
