@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 #include <random>
 #include <string>
@@ -71,6 +72,36 @@ INSTANTIATE_TEST_SUITE_P(
                     // M overflows, even where the scaling gives zero.
                     "." + std::string(5200, '9'), "-." + std::string(5200, '9'),
                     std::string(4940, '9') + "." + std::string(200, '0') + "e-4999"));
+
+// Accepted or rejected, the parse leaves the caller exactly the flags it had
+// (none of the overflow, underflow and inexact it raised itself) and its
+// rounding mode, and rounds to nearest whatever the caller's mode.
+TEST(ParseReal, LeavesTheCallersFloatingPointEnvironment) {
+  ScopedDecimalMark mark('.');
+  const long double seven_tenths = engine::ParseReal("0.7");  // nearest is below
+  for (const int caller : {0, FE_DIVBYZERO, FE_OVERFLOW | FE_INEXACT}) {
+    for (const std::string& text :
+         {std::string("1e4999"), std::string("1e-4950"), std::string("0.1"),
+          "." + std::string(5200, '9'), std::string("1e4")}) {
+      std::feclearexcept(FE_ALL_EXCEPT);
+      std::feraiseexcept(caller);
+      try {
+        engine::ParseReal(text);
+      } catch (const engine::EConvertError&) {
+      }
+      const int flags = std::fetestexcept(FE_ALL_EXCEPT);
+      EXPECT_EQ(flags, caller) << text;
+    }
+  }
+  std::feclearexcept(FE_ALL_EXCEPT);
+
+  std::fesetround(FE_UPWARD);
+  const long double upward = engine::ParseReal("0.7");
+  const int mode = std::fegetround();
+  std::fesetround(FE_TONEAREST);
+  EXPECT_EQ(upward, seven_tenths);
+  EXPECT_EQ(mode, FE_UPWARD);
+}
 
 TEST(ParseReal, CommaSeparator) {
   ScopedDecimalMark mark(',');
