@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cfenv>
 #include <cmath>
 #include <string>
 
@@ -17,13 +18,33 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The parse runs with faults masked and rounding to nearest; on every way
+// out, return or throw, the caller's environment comes back whole: its
+// control settings and exactly the flags it had, so the overflow, underflow
+// and inexact flags the parse raised are gone. GCC ignores FENV_ACCESS, yet
+// no arithmetic can move past the restore: the scaling is an out-of-line
+// call, and every other result decides between the return and the throw.
+class ScopedParseEnvironment {
+ public:
+  ScopedParseEnvironment() {
+    std::feholdexcept(&caller_);
+    std::fesetround(FE_TONEAREST);
+  }
+  ~ScopedParseEnvironment() { std::fesetenv(&caller_); }
+  ScopedParseEnvironment(const ScopedParseEnvironment&) = delete;
+  ScopedParseEnvironment& operator=(const ScopedParseEnvironment&) = delete;
+
+ private:
+  std::fenv_t caller_{};
+};
+
 }  // namespace
 
-// Overflow is detected from the result rather than from the FPU's flags: an
-// overflowing step gives infinity, and neither the remaining multiplications
-// (factors >= 1) nor divisions can bring it back, so nothing leaks out of
-// here but EConvertError and the caller's FPU state is never touched.
+// Overflow is detected from the values rather than from the FPU's flags: an
+// overflowing step gives infinity, and no later step brings it back (M only
+// grows, the remaining factors are >= 1, and infinity divided stays infinite).
 long double ParseReal(std::string_view text) {
+  const ScopedParseEnvironment environment;
   const std::string_view s = text.substr(0, text.find('\0'));
   std::size_t i = 0;
   const auto at = [&](auto predicate) { return i < s.size() && predicate(s[i]); };
@@ -51,7 +72,8 @@ long double ParseReal(std::string_view text) {
     has_mantissa = true;  // a lone separator is a valid 0
     read_digits(true);
   }
-  if (!has_mantissa) Reject(text);
+  // Checked before scaling: n <= -5120 scales any M, infinity too, to zero.
+  if (!has_mantissa || std::isinf(mantissa)) Reject(text);
 
   int exponent = 0;
   if (is('E') || is('e')) {

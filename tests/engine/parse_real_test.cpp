@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 #include <random>
 #include <string>
@@ -37,8 +38,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ParseRealAccepts,
 
 TEST(ParseReal, LongExponentsAndTinyValues) {
   ScopedDecimalMark mark('.');
-  EXPECT_EQ(engine::ParseReal("1e500"), engine::ParseReal("1e0500"));
-  EXPECT_GT(engine::ParseReal("1e500"), 0);
+  // 10^20 times the table's 10^480 rounded to 64 bits, the product rounded
+  // again; worked out with exact integers, it lands on 10^500 rounded once.
+  constexpr long double kTenTo500 = 0x1.f365fec9370d2baep1660L;
+  EXPECT_EQ(engine::ParseReal("1e500"), kTenTo500);
+  EXPECT_EQ(engine::ParseReal("1e0500"), kTenTo500);
   const long double tiny = engine::ParseReal("1e-4950");
   EXPECT_GT(tiny, 0);
   EXPECT_EQ(std::fpclassify(tiny), FP_SUBNORMAL);
@@ -60,12 +64,44 @@ TEST_P(ParseRealRejects, NamesTheWholeText) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ParseRealRejects,
-                         testing::Values("1e4999", "1e4933", "1e5000", "+", "-", "e5", "", "   ",
-                                         "- 1", "1 e5", "1e 5", "1,5", "1,000", "1.5.2", "$10",
-                                         "0x10", "INF", "NAN", "\t1", "1e+-5", "１",
-                                         std::string(5000, '9'),
-                                         "1" + std::string(308, '0') + "e4625"));
+INSTANTIATE_TEST_SUITE_P(
+    Table, ParseRealRejects,
+    testing::Values("1e4999", "1e4933", "1e5000", "+", "-", "e5", "", "   ", "- 1", "1 e5", "1e 5",
+                    "1,5", "1,000", "1.5.2", "$10", "0x10", "INF", "NAN", "\t1", "1e+-5", "１",
+                    std::string(5000, '9'), "1" + std::string(308, '0') + "e4625",
+                    // M overflows, even where the scaling gives zero.
+                    "." + std::string(5200, '9'), "-." + std::string(5200, '9'),
+                    std::string(4940, '9') + "." + std::string(200, '0') + "e-4999"));
+
+// Accepted or rejected, the parse leaves the caller exactly the flags it had
+// (none of the overflow, underflow and inexact it raised itself) and its
+// rounding mode, and rounds to nearest whatever the caller's mode.
+TEST(ParseReal, LeavesTheCallersFloatingPointEnvironment) {
+  ScopedDecimalMark mark('.');
+  const long double seven_tenths = engine::ParseReal("0.7");  // nearest is below
+  for (const int caller : {0, FE_DIVBYZERO, FE_OVERFLOW | FE_INEXACT}) {
+    for (const std::string& text :
+         {std::string("1e4999"), std::string("1e-4950"), std::string("0.1"),
+          "." + std::string(5200, '9'), std::string("1e4")}) {
+      std::feclearexcept(FE_ALL_EXCEPT);
+      std::feraiseexcept(caller);
+      try {
+        engine::ParseReal(text);
+      } catch (const engine::EConvertError&) {
+      }
+      const int flags = std::fetestexcept(FE_ALL_EXCEPT);
+      EXPECT_EQ(flags, caller) << text;
+    }
+  }
+  std::feclearexcept(FE_ALL_EXCEPT);
+
+  std::fesetround(FE_UPWARD);
+  const long double upward = engine::ParseReal("0.7");
+  const int mode = std::fegetround();
+  std::fesetround(FE_TONEAREST);
+  EXPECT_EQ(upward, seven_tenths);
+  EXPECT_EQ(mode, FE_UPWARD);
+}
 
 TEST(ParseReal, CommaSeparator) {
   ScopedDecimalMark mark(',');

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,49 @@ TEST(RunTrials, FailuresLoseHalfRoundedUpAndNegativeQuantitiesAdd) {
                               "材料が　【2 , 6 , 6 , 8 , 0 】余りました",
                               "高品質の期待値【　0　個　】", "低品質の期待値【　0　個　】"}));
 }
+
+// One attempt, then material 1 runs out: the first draw alone decides.
+struct OneAttemptCase {
+  const char* rate;
+  std::array<std::string, 5> required;
+  const char* counts;
+  const char* remains;
+};
+
+void PrintTo(const OneAttemptCase& c, std::ostream* os) { *os << c.rate << " " << c.counts; }
+
+class OneAttempt : public testing::TestWithParam<OneAttemptCase> {};
+
+TEST_P(OneAttempt, FirstDrawDecides) {
+  ScopedDecimalMark mark('.');
+  FakeSheet sheet;
+  sheet.rate = GetParam().rate;
+  sheet.required = GetParam().required;
+  sheet.stock = {"1", "0", "0", "0", "0"};
+  auto random = PinnedRandom(153);  // first draw 801
+  engine::RunTrials(sheet, random);
+  ASSERT_GE(sheet.log.size(), 3u);
+  EXPECT_EQ(sheet.log[0], GetParam().counts);
+  EXPECT_EQ(sheet.log[2], GetParam().remains);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OneAttempt,
+    testing::Values(
+        // 801.5 takes the draws 0 .. 801, 801.0 only up to 800.
+        OneAttemptCase{"80.15",
+                       {"1", "0", "0", "0", "0"},
+                       "成功回数1    失敗回数0",
+                       "材料が　【0 , 0 , 0 , 0 , 0 】余りました"},
+        OneAttemptCase{"80.1",
+                       {"1", "0", "0", "0", "0"},
+                       "成功回数0    失敗回数1",
+                       "材料が　【0 , 0 , 0 , 0 , 0 】余りました"},
+        // A success takes the required quantity, so a negative one adds to the stock.
+        OneAttemptCase{"100",
+                       {"1", "-3", "0", "0", "0"},
+                       "成功回数1    失敗回数0",
+                       "材料が　【0 , 3 , 0 , 0 , 0 】余りました"}));
 
 TEST(RunTrials, NegativeStockStopsAtTheFirstAttempt) {
   FakeSheet sheet;

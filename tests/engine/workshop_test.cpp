@@ -97,6 +97,17 @@ TEST(PrepareRun, ConversionErrorsNameTheField) {
       {[](FakeSheet& s) { s.required[2] = ""; }, "'' is not a valid integer value"},
       {[](FakeSheet& s) { s.rate = ""; }, "'' is not a valid floating point value"},
       {[](FakeSheet& s) { s.stock[4] = "abc"; }, "'abc' is not a valid integer value"},
+      // Two bad fields: every quantity before any stock, every stock before the rate.
+      {[](FakeSheet& s) {
+         s.stock[0] = "s1";
+         s.required[1] = "q2";
+       },
+       "'q2' is not a valid integer value"},
+      {[](FakeSheet& s) {
+         s.rate = "r";
+         s.stock[4] = "s5";
+       },
+       "'s5' is not a valid integer value"},
   };
   for (const Case& c : cases) {
     FakeSheet sheet;
