@@ -47,7 +47,8 @@ inline engine::TRandomSource::Clock PinnedClock(
   return [milliseconds_of_day] { return milliseconds_of_day; };
 }
 
-// How long the error box may take to open under load before the test gives up.
+// How long a test waits, on a loaded machine, for the error box to become
+// active and for the window it closes over to become active again.
 inline constexpr int kBoxTimeoutMs = 10'000;
 
 // Calls `act` once the error box is open, active and holds the focus, as the
