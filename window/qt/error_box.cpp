@@ -32,6 +32,9 @@ void TErrorBox::Show(const QString& message) {
   // exec() makes it application-modal: every other window takes no input.
   QMessageBox box(QMessageBox::Critical, caption, FromUtf16(ShownText(text.toStdU16String())),
                   QMessageBox::Ok, active_window.data());
+  // The message as it is, character for character: a pasted "<b>" or
+  // "&amp;" is text, never markup.
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Ok);
   box.exec();
 

@@ -10,7 +10,8 @@ class TErrorBox {
   using Presenter = std::function<void(const QString& caption, const QString& text)>;
 
   // Shows a modal QMessageBox (critical icon, one OK button, caption
-  // QApplication::applicationName()) unless a presenter is set.
+  // QApplication::applicationName(), the text as plain text) unless a
+  // presenter is set.
   void Show(const QString& message);
   void SetPresenter(Presenter presenter);
 

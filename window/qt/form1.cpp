@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <utility>
 #include <vector>
 
 #include "window/control_table.h"
@@ -46,7 +47,8 @@ Control* TForm1::Find(const QString& name) const {
   return findChild<Control*>(name, Qt::FindDirectChildrenOnly);
 }
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(engine::TRandomSource::Clock clock, QWidget* parent)
+    : QWidget(parent), random_(std::move(clock)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(kForm1Caption));
   setFont(DesignedWindowFont(qRound(screen()->logicalDotsPerInchY())));

@@ -17,7 +17,9 @@ class QLineEdit;
 class TForm1 : public QWidget, public engine::TCraftSheet {
   Q_OBJECT
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  // `clock` seeds the draws of every run; tests pin it.
+  explicit TForm1(engine::TRandomSource::Clock clock = engine::SystemMillisecondsOfDay,
+                  QWidget* parent = nullptr);
 
   std::string FieldText(engine::SheetField field, int row) const override;
   void SetFieldText(engine::SheetField field, int row, const std::string& text) override;

@@ -1,34 +1,18 @@
-// The error box: the full-stop rule of its text, the presenter seam and,
-// once, the real modal QMessageBox pressed by a timer.
+// The error box: the full-stop rule of its text and what the real modal
+// QMessageBox shows of it, the presenter seam, and the box at work over a
+// window: modal, active, and giving the focus back.
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QtTest>
-#include <functional>
 
 #include "window/qt/error_box.h"
+#include "window_test_support.h"
 
 namespace {
-
-// Calls `act` with the application-modal widget as soon as one is open
-// (polling, since the box opens inside exec()); gives up after 5 s.
-void WhenModalOpens(std::function<void(QWidget*)> act) {
-  auto* timer = new QTimer;
-  auto* elapsed = new QElapsedTimer;
-  elapsed->start();
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, elapsed, act = std::move(act)] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr && elapsed->elapsed() < 5000) return;
-    timer->stop();
-    timer->deleteLater();
-    delete elapsed;
-    if (modal != nullptr) act(modal);
-  });
-  timer->start();
-}
 
 // A left click on the widget delivered to its platform window, so that modal
 // blocking applies (QTest's QWidget overloads bypass it).
@@ -38,6 +22,13 @@ void ClickThroughWindow(QWidget* widget) {
   QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// The text a label shows: a label that takes rich text or links lays its
+// text out in a document of its own, which holds what is drawn.
+QString DisplayedText(const QLabel& label) {
+  if (const auto* document = label.findChild<QTextDocument*>()) return document->toPlainText();
+  return label.text();
+}
+
 }  // namespace
 
 class TestErrorBox : public QObject {
@@ -45,19 +36,18 @@ class TestErrorBox : public QObject {
 
  private slots:
   void initTestCase();
-  void fullStop_data();
-  void fullStop();
+  void boxText_data();
+  void boxText();
   void presenterGetsCaptionAndText();
   void presenterCanBeRemoved();
   void realBox();
-  void realBoxWithoutWindow();
 };
 
 void TestErrorBox::initTestCase() {
   QApplication::setApplicationName(QStringLiteral("Orvanne-calc"));
 }
 
-void TestErrorBox::fullStop_data() {
+void TestErrorBox::boxText_data() {
   QTest::addColumn<QString>("message");
   QTest::addColumn<QString>("text");
 
@@ -109,16 +99,44 @@ void TestErrorBox::fullStop_data() {
                                 << "'x' is not a valid floating point value.";
   QTest::newRow("overflow message") << "Floating point overflow"
                                     << "Floating point overflow.";
+  // Typed text is shown as it is: nothing in it is markup.
+  QTest::newRow("markup in a message") << "'<b>x</b>&amp;' is not a valid integer value"
+                                       << "'<b>x</b>&amp;' is not a valid integer value.";
+  QTest::newRow("html document") << "'<html><i>1</i></html>' is not a valid integer value"
+                                 << "'<html><i>1</i></html>' is not a valid integer value.";
+  QTest::newRow("ends with > 0x3E") << "<br>"
+                                    << "<br>.";
+  QTest::newRow("ends with & 0x26") << "a <b> &"
+                                    << "a <b> &";
+  QTest::newRow("line break inside") << "'1\n2' is not a valid integer value"
+                                     << "'1\n2' is not a valid integer value.";
+  QTest::newRow("ends with line break") << "<p>\n"
+                                        << "<p>\n";
 }
 
-void TestErrorBox::fullStop() {
+// The rule, and the text the real box shows: the same, as plain text.
+void TestErrorBox::boxText() {
   QFETCH(QString, message);
   QFETCH(QString, text);
-  TErrorBox box;
-  QString shown;
-  box.SetPresenter([&shown](const QString&, const QString& t) { shown = t; });
-  box.Show(message);
-  QCOMPARE(shown, text);
+  bool shown = false;
+  QString label_text;
+  QString displayed;
+  Qt::TextFormat label_format = Qt::AutoText;
+  WhenBoxActive([&](QMessageBox* box) {
+    if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+      shown = true;
+      label_text = label->text();
+      label_format = label->textFormat();
+      displayed = DisplayedText(*label);
+    }
+    box->button(QMessageBox::Ok)->click();
+  });
+  TErrorBox().Show(message);  // no window is open: the box stands alone
+  QVERIFY(shown);
+  QCOMPARE(label_text, text);
+  QCOMPARE(displayed, text);
+  QCOMPARE(label_format, Qt::PlainText);
+  QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 void TestErrorBox::presenterGetsCaptionAndText() {
@@ -140,9 +158,7 @@ void TestErrorBox::presenterCanBeRemoved() {
   box.Show(QStringLiteral("x"));
   box.SetPresenter(nullptr);
   QString text;
-  WhenModalOpens([&text](QWidget* modal) {
-    auto* message_box = qobject_cast<QMessageBox*>(modal);
-    QVERIFY(message_box != nullptr);
+  WhenBoxActive([&text](QMessageBox* message_box) {
     text = message_box->text();
     message_box->button(QMessageBox::Ok)->click();
   });
@@ -174,15 +190,13 @@ void TestErrorBox::realBox() {
   QList<QAbstractButton*> buttons;
   Qt::WindowModality modality = Qt::NonModal;
   bool box_active = false;
-  WhenModalOpens([&](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    QVERIFY(box != nullptr);
+  WhenBoxActive([&](QMessageBox* box) {
+    box_active = true;
     caption = box->windowTitle();
     text = box->text();
     icon = box->icon();
     buttons = box->buttons();
     modality = box->windowModality();
-    box_active = QApplication::activeWindow() == box;
     // The window takes no input while the box is open (a click through the
     // platform window, as the user makes it).
     ClickThroughWindow(other);
@@ -202,24 +216,12 @@ void TestErrorBox::realBox() {
   QCOMPARE(other_clicks, 0);
   QCOMPARE(QApplication::activeModalWidget(), nullptr);
   // The focus is back on the control that had it.
-  QTRY_COMPARE(QApplication::activeWindow(), &window);
-  QCOMPARE(QApplication::focusWidget(), run);
+  QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, kBoxTimeoutMs);
+  QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), run, kBoxTimeoutMs);
   QVERIFY(run->hasFocus());
   // And the window takes input again.
   ClickThroughWindow(other);
   QCOMPARE(other_clicks, 1);
-}
-
-void TestErrorBox::realBoxWithoutWindow() {
-  bool seen = false;
-  WhenModalOpens([&seen](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    QVERIFY(box != nullptr);
-    seen = true;
-    box->button(QMessageBox::Ok)->click();
-  });
-  TErrorBox().Show(QString());
-  QVERIFY(seen);
 }
 
 QTEST_MAIN(TestErrorBox)

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -12,18 +13,12 @@
 #include <QtTest>
 
 #include "engine/engine.h"
-#include "window/qt/application.h"
 #include "window/qt/form1.h"
+#include "window_test_support.h"
 
 using engine::SheetField;
 
 namespace {
-
-TApplication& App() { return *static_cast<TApplication*>(QCoreApplication::instance()); }
-
-QString LogText(const TForm1& form) {
-  return form.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText();
-}
 
 QWidget* Focused() { return QApplication::focusWidget(); }
 
@@ -328,7 +323,7 @@ void TestFormBehaviour::keysThatClick() {
   QFETCH(Qt::KeyboardModifiers, modifiers);
   QFETCH(bool, runs);
 
-  TForm1 form;
+  TForm1 form(PinnedClock());
   ShowWithFocus(form, focus);
   const QString before = LogText(form);
   QTest::keyClick(Focused(), key, modifiers);
@@ -338,10 +333,12 @@ void TestFormBehaviour::keysThatClick() {
 }
 
 // A stock field holding abc, pasted past the key filter with Shift+Insert:
-// the error box names it, the log is untouched, the blank fields were
-// defaulted before the failure, the focus stays on the trial button.
+// the real error box names it and takes the focus, the log is untouched, the
+// blank fields were defaulted before the failure, and once the box is closed
+// the focus is back on the trial button.
 void TestFormBehaviour::failedRunShowsErrorAndKeepsEffects() {
-  TForm1 form;
+  App().ErrorBox().SetPresenter(nullptr);
+  TForm1 form(PinnedClock());
   ShowWithFocus(form, "ComboBox6");
   QGuiApplication::clipboard()->setText("abc");
   QTest::keyClick(Focused(), Qt::Key_Tab);  // into Edit6, its "10" selected
@@ -350,16 +347,25 @@ void TestFormBehaviour::failedRunShowsErrorAndKeepsEffects() {
   form.findChild<QLineEdit*>("Edit2")->clear();
   form.findChild<QLineEdit*>("Edit9")->clear();
   const QString log = LogText(form);
+  auto* button1 = form.findChild<QPushButton*>("Button1");
 
-  QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+  bool focus_left_button1 = false;
+  WhenBoxActive([&](QMessageBox* box) {
+    shown_ << box->windowTitle() << box->text();
+    focus_left_button1 = !button1->hasFocus();
+    box->button(QMessageBox::Ok)->click();
+  });
+  QTest::mouseClick(button1, Qt::LeftButton);
 
   QCOMPARE(shown_,
            QStringList({QApplication::applicationName(), "'abc' is not a valid integer value."}));
+  QVERIFY(focus_left_button1);
   QCOMPARE(LogText(form), log);
   QCOMPARE(form.findChild<QLineEdit*>("Edit2")->text(), "0");
   QCOMPARE(form.findChild<QLineEdit*>("Edit9")->text(), "0");
   QCOMPARE(form.findChild<QLineEdit*>("Edit6")->text(), "abc");
-  QCOMPARE(Focused()->objectName(), "Button1");
+  QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &form, kBoxTimeoutMs);
+  QTRY_COMPARE_WITH_TIMEOUT(Focused(), button1, kBoxTimeoutMs);
 }
 
 void TestFormBehaviour::runWithFullLog_data() {
@@ -379,7 +385,7 @@ void TestFormBehaviour::runWithFullLog() {
   QFETCH(QStringList, errors);
   QFETCH(bool, reported);
 
-  TForm1 form;
+  TForm1 form(PinnedClock());
   ShowWithFocus(form, "Button1");
   form.SetFieldText(SheetField::RequiredQty, 1, "0");
   form.findChild<QCheckBox*>("CheckBox1")->setChecked(perAttemptLines);
@@ -398,7 +404,7 @@ void TestFormBehaviour::runWithFullLog() {
 }
 
 void TestFormBehaviour::clearButtonEmptiesLog() {
-  TForm1 form;
+  TForm1 form(PinnedClock());
   ShowWithFocus(form, "Button2");
   QTest::keyClick(Focused(), Qt::Key_Space);
   QCOMPARE(LogText(form), "");
@@ -425,7 +431,9 @@ void TestFormBehaviour::closing() {
     else
       QTest::mouseClick(form.findChild<QWidget*>(way), Qt::LeftButton);
   });
-  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // not closed
+  // Not closed: the loop ends with 1. Tied to the form, so that it cannot
+  // end a later row's loop.
+  QTimer::singleShot(10'000, &form, [] { QCoreApplication::exit(1); });
 
   QCOMPARE(QCoreApplication::exec(), 0);
   QVERIFY(!form.isVisible());
