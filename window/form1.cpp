@@ -20,6 +20,7 @@
 #include "window/enter_click.h"
 #include "window/layout_scaling.h"
 #include "window/numeric_key_filter.h"
+#include "window/size_hold.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
   BuildControls();
   FitClientToControls();
+  new TSizeHold(this);
   SetKeyboardOrder();
   FindFields();
   fields_.rate->setText(InitialRateText());
