@@ -29,7 +29,8 @@ INSTRUCTION_LINES = [
 ]
 
 # The default sheet with every price 0 and a rate of 100: ten crafts succeed
-# and use up the ten units of material 1.
+# and use up the ten units of material 1. The program seeds its draws from
+# the clock; at 100 every draw succeeds, so the report is the same for all.
 REPORT_AT_RATE_100 = [
     "成功回数10    失敗回数0",
     "製品○○○が\u300010 個出来ました",
@@ -469,7 +470,8 @@ def stop_clipboard_owner(owner):
 
 def case_pasted_letters(program, clipboard_owner_path):
     """Letters pasted into a stock field: the run fails into the error box,
-    which is modal, closes with Enter and leaves the program working."""
+    which is modal, closes with Enter and leaves the program working. The
+    stock is converted before the first draw, so no draw is made."""
     program.wait_for_window()
     program.wait_for_accessible_window()
     program.take_keyboard_focus()
