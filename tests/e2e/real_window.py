@@ -29,7 +29,8 @@ INSTRUCTION_LINES = [
 ]
 
 # The default sheet with every price 0 and a rate of 100: ten crafts succeed
-# and use up the ten units of material 1.
+# and use up the ten units of material 1. The program seeds its draws from
+# the clock; at 100 every draw succeeds, so the report is the same for all.
 REPORT_AT_RATE_100 = [
     "成功回数10    失敗回数0",
     "製品○○○が\u300010 個出来ました",
@@ -39,9 +40,11 @@ REPORT_AT_RATE_100 = [
     "製品○○○の一個当たりの原価は\u30000 Gです",
 ]
 
-POLL_TIMEOUT = 10.0
+# Generous bounds: on a loaded machine the bus and the program answer late,
+# and a wait that succeeds returns at once, so only a failure waits this long.
+POLL_TIMEOUT = 30.0
+START_TIMEOUT = 60.0
 POLL_INTERVAL = 0.03
-EXIT_TIMEOUT = 1.0
 
 
 class Failure(Exception):
@@ -77,6 +80,10 @@ EDIT11 = Control("Edit11", "成功率", (140, 190, 71, 20), TEXT)
 LOG = Control("RichEdit1", "ログ", (260, 50, 361, 241), MULTI_LINE)
 BUTTON1 = Control("Button1", "試作してみる", (370, 300, 91, 31), BUTTON)
 BITBTN1 = Control("BitBtn1", "工房から出る", (540, 300, 91, 31), BUTTON)
+CONTROLS = (COMBOBOX1, EDIT1, EDIT2, EDIT6, EDIT11, LOG, BUTTON1, BITBTN1)
+
+# Sizes forced on the window from outside, larger and smaller than its own.
+FORCED_SIZES = [(800, 600), (300, 200)]
 
 
 def say(message):
@@ -225,7 +232,7 @@ class Program:
             windows = top_level_windows(self.process.pid, pattern)
             return len(windows) == 1, windows
 
-        self.window = poll(f"window {CAPTION!r}", probe, timeout=20)[0]
+        self.window = poll(f"window {CAPTION!r}", probe, timeout=START_TIMEOUT)[0]
         # The search is a regular expression; the caption must match exactly.
         expect("window caption", window_name(self.window), CAPTION)
         # No window manager runs on this server, so the top-level window has
@@ -247,15 +254,18 @@ class Program:
                         return True, window
             return False, "no accessible window of the program yet"
 
-        self.frame = poll("the window on the accessibility bus", probe, timeout=20)
-        for control in (COMBOBOX1, EDIT1, EDIT2, EDIT6, EDIT11, LOG, BUTTON1, BITBTN1):
+        self.frame = poll("the window on the accessibility bus", probe, timeout=START_TIMEOUT)
+        for control in CONTROLS:
             self.controls[control.name] = self.find(control)
+
+    def screen_rect(self, control):
+        left, top, width, height = control.rect
+        return self.origin[0] + left, self.origin[1] + top, width, height
 
     def find(self, control):
         """The control's accessible object: by its accessible name, or else by
         the designed rectangle, so that a missing name does not hide the rest."""
-        left, top, width, height = control.rect
-        wanted_rect = (self.origin[0] + left, self.origin[1] + top, width, height)
+        wanted_rect = self.screen_rect(control)
         by_rect = None
         for node in descendants(self.frame):
             if node.getRole() not in control.roles:
@@ -296,6 +306,10 @@ class Program:
     def click(self, control):
         click(control.centre(self.origin))
 
+    def wait_in_place(self, control, what):
+        node, wanted = self.controls[control.name], self.screen_rect(control)
+        expect(what, poll(what, lambda: (extents(node) == wanted, extents(node))), wanted)
+
     def wait_focus(self, control, what):
         # The focus may sit on a part of the control, such as the edit field
         # inside a drop-down list.
@@ -327,10 +341,12 @@ class Program:
     def exit_by(self, control):
         started = time.monotonic()
         self.click(control)
+        # Ends at once or never (a question would wait for an answer), so a
+        # generous bound tells the two apart on a loaded machine too.
         try:
-            code = self.process.wait(timeout=EXIT_TIMEOUT)
+            code = self.process.wait(timeout=POLL_TIMEOUT)
         except subprocess.TimeoutExpired:
-            raise Failure(f"still running {EXIT_TIMEOUT:g} s after the click on {control.name}")
+            raise Failure(f"still running {POLL_TIMEOUT:g} s after the click on {control.name}")
         say(f"ok   exit by {control.name} after {time.monotonic() - started:.3f} s")
         expect("exit code", code, 0)
 
@@ -454,7 +470,8 @@ def stop_clipboard_owner(owner):
 
 def case_pasted_letters(program, clipboard_owner_path):
     """Letters pasted into a stock field: the run fails into the error box,
-    which is modal, closes with Enter and leaves the program working."""
+    which is modal, closes with Enter and leaves the program working. The
+    stock is converted before the first draw, so no draw is made."""
     program.wait_for_window()
     program.wait_for_accessible_window()
     program.take_keyboard_focus()
@@ -487,9 +504,10 @@ def case_pasted_letters(program, clipboard_owner_path):
 
     message = "'abc' is not a valid integer value."
 
+    # The box's label and button come onto the bus one by one: wait for both.
     def message_shown():
         box_texts = program.box_texts(title)
-        return box_texts is not None and message in box_texts[0], box_texts
+        return box_texts is not None and message in box_texts[0] and box_texts[1], box_texts
 
     labels, buttons = poll("the error box message", message_shown)
     say(f"ok   error box message: {message!r}")
@@ -524,6 +542,27 @@ def case_pasted_letters(program, clipboard_owner_path):
     program.exit_by(BITBTN1)
 
 
+def case_forced_resize(program):
+    """Resizes from outside that ignore the size hints, as xdotool or a window
+    manager that grants every request makes them: the window answers with its
+    own size, in its place, and nothing inside it moves."""
+    program.wait_for_window()
+    program.wait_for_accessible_window()
+    held = WINDOW_ORIGIN + CLIENT_SIZE
+    for width, height in FORCED_SIZES:
+        # The geometry is read over the same connection, after the resize:
+        # once it is answered the server has carried the resize out, so the
+        # wait below cannot pass on the size from before.
+        xdotool("windowsize", program.window, width, height,
+                "getwindowgeometry", program.window)
+        geometry = poll(f"the window back at {CLIENT_SIZE} after a resize to {width}x{height}",
+                        lambda: ((g := window_geometry(program.window)) == held, g))
+        expect(f"window after a forced resize to {width}x{height}", geometry, held)
+    for control in CONTROLS:
+        program.wait_in_place(control, f"{control.name} after the forced resizes")
+    program.exit_by(BITBTN1)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
@@ -535,6 +574,7 @@ def main():
     cases = [
         ("run-and-exit", lambda p: case_run_and_exit(p)),
         ("pasted-letters", lambda p: case_pasted_letters(p, args.clipboard_owner)),
+        ("forced-resize", case_forced_resize),
     ]
     failed = []
     for name, case in cases:

@@ -2,6 +2,8 @@
 # Runs real_window.py against the built program on an X server and a session
 # bus of its own, and takes both down again on every way out.
 #   run_real_window.sh PROGRAM CLIPBOARD_OWNER
+# Exits 77 (skipped) when a tool it needs is missing, except under CI=true,
+# where a missing tool is a failure.
 set -uo pipefail
 # Every background job in a process group of its own, so that cleanup can end
 # each one together with whatever it started (the bus activates the
@@ -20,13 +22,14 @@ missing=()
 for tool in Xvfb xdotool dbus-run-session /usr/bin/python3 /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
+if [[ -x /usr/bin/python3 ]] && ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+  missing+=("pyatspi for /usr/bin/python3 (Debian python3-pyatspi)")
+fi
 if ((${#missing[@]})); then
   echo "e2e: missing ${missing[*]}; scripts/setup installs them" >&2
-  exit 1
-fi
-if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
-  echo "e2e: /usr/bin/python3 cannot import pyatspi (Debian python3-pyatspi)" >&2
-  exit 1
+  [[ ${CI:-} == true ]] && exit 1
+  echo "e2e: skipped" >&2
+  exit 77
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/orvanne-e2e.XXXXXX")
@@ -75,8 +78,11 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp \
   3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 
+# Generous bounds: a loaded machine may be slow to start the server, and a
+# wait that succeeds ends at once.
 display=
-for ((i = 0; i < 300; i++)); do
+deadline=$((SECONDS + 30))
+while ((SECONDS < deadline)); do
   if [[ $(wc -l <"$work/display") -ge 1 ]]; then
     display=$(head -n1 "$work/display")
     break
@@ -93,7 +99,8 @@ if [[ ! $display =~ ^[0-9]+$ ]]; then
 fi
 # A client's round trip proves that this server, and no other, answers there.
 answers=
-for ((i = 0; i < 100; i++)); do
+deadline=$((SECONDS + 30))
+while ((SECONDS < deadline)); do
   if geometry=$(DISPLAY=":$display" xdotool getdisplaygeometry 2>/dev/null) \
     && [[ $geometry == "1280 1024" ]]; then
     answers=yes

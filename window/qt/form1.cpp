@@ -20,6 +20,7 @@
 #include "window/qt/control_builder.h"
 #include "window/qt/enter_click.h"
 #include "window/qt/numeric_key_filter.h"
+#include "window/qt/size_hold.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ TForm1::TForm1(engine::TRandomSource::Clock clock, QWidget* parent)
 
   BuildControls();
   FitClientToControls();
+  new TSizeHold(this);
   SetKeyboardOrder();
   FindFields();
   fields_.rate->setText(InitialRateText());
