@@ -37,7 +37,7 @@ void ReportException(const std::exception_ptr& error);
 
 // Debian's libQt6Widgets and libQt6Gui carry no exception cleanup tables, so
 // an exception unwinding through their frames (a slot or event handler up to
-// notify) skips their destructors. A handler that can throw (Button1Click)
+// notify) skips their destructors. Every handler (ConnectHandler below)
 // runs through this boundary, which stops the exception before any Qt frame
 // and reports it like the top-level handler; notify stays the backstop.
 template <class F>
@@ -47,4 +47,13 @@ void RunGuarded(F&& handler) {
   } catch (...) {
     ReportException(std::current_exception());
   }
+}
+
+// The one way to connect a handler of the window: it runs through RunGuarded,
+// so no handler has to remember the boundary itself.
+template <class Sender, class Signal, class Handler>
+QMetaObject::Connection ConnectHandler(const Sender* sender, Signal signal, const QObject* context,
+                                       Handler handler) {
+  return QObject::connect(sender, signal, context,
+                          [handler = std::move(handler)] { RunGuarded(handler); });
 }

@@ -140,28 +140,27 @@ void TForm1::WireKeyboard() {
 }
 
 void TForm1::WireHandlers() {
-  connect(Find<QPushButton>(QStringLiteral("Button1")), &QPushButton::clicked, this,
-          &TForm1::Button1Click);
-  connect(Find<QPushButton>(QStringLiteral("Button2")), &QPushButton::clicked, this,
-          &TForm1::Button2Click);
-  connect(Find<QPushButton>(QStringLiteral("BitBtn1")), &QPushButton::clicked, this,
-          &QWidget::close);
-  connect(new TClickDetector(Find<QLabel>(QStringLiteral("Image1"))), &TClickDetector::clicked,
-          this, &QWidget::close);
+  ConnectHandler(Find<QPushButton>(QStringLiteral("Button1")), &QPushButton::clicked, this,
+                 [this] { Button1Click(); });
+  ConnectHandler(Find<QPushButton>(QStringLiteral("Button2")), &QPushButton::clicked, this,
+                 [this] { Button2Click(); });
+  ConnectHandler(Find<QPushButton>(QStringLiteral("BitBtn1")), &QPushButton::clicked, this,
+                 [this] { close(); });
+  ConnectHandler(new TClickDetector(Find<QLabel>(QStringLiteral("Image1"))),
+                 &TClickDetector::clicked, this, [this] { close(); });
   // Edit1Click ... Edit10Click: a click empties the clicked price or stock field.
   for (const auto& column : {fields_.price, fields_.stock}) {
     for (QLineEdit* field : column)
-      connect(new TClickDetector(field), &TClickDetector::clicked, field, &QLineEdit::clear);
+      ConnectHandler(new TClickDetector(field), &TClickDetector::clicked, field,
+                     [field] { field->clear(); });
   }
 }
 
 // The run's lines reach the log in one insertion when it ends; an error is
 // shown by the error box, and the lines and texts written before it stay.
 void TForm1::Button1Click() {
-  RunGuarded([this] {
-    TCraftLog::Batch batch(*log_);
-    engine::RunTrials(*this, random_);
-  });
+  TCraftLog::Batch batch(*log_);
+  engine::RunTrials(*this, random_);
 }
 
 void TForm1::Button2Click() { log_->ClearLog(); }
