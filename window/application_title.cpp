@@ -1,10 +1,6 @@
 #include "window/application_title.h"
 
-namespace {
-
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-
-}  // namespace
+#include "window/utf16.h"
 
 std::u16string ApplicationTitle(std::u16string_view path, char16_t separator, LowerCase lower) {
   std::u16string_view name = path;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "window/utf16.h"
+
 namespace {
 
 // Upper and lower case of the letters a Japanese user's texts can hold:
@@ -19,8 +21,6 @@ bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix
   return text.size() >= prefix.size() &&
          std::ranges::equal(text.substr(0, prefix.size()), prefix, {}, FoldCase, FoldCase);
 }
-
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 }  // namespace
 

@@ -87,12 +87,6 @@ constexpr std::array<const char*, 4> kInstructionLines{
 
 std::span<const ControlRow> Form1Controls() { return kControls; }
 
-const ControlRow* FindControl(std::string_view name) {
-  const auto row = std::ranges::find(kControls, name,
-                                     [](const ControlRow& r) { return std::string_view(r.name); });
-  return row == kControls.end() ? nullptr : &*row;
-}
-
 std::vector<const ControlRow*> KeyboardOrder() {
   std::vector<const ControlRow*> order;
   for (const ControlRow& row : kControls)

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string_view>
 #include <vector>
 
 enum class ControlKind { Picture, Label, StaticText, ComboBox, Edit, Log, PushButton, CheckBox };
@@ -74,8 +73,6 @@ struct ControlRow {
 };
 
 std::span<const ControlRow> Form1Controls();
-// The row of the control with this name, or nullptr.
-const ControlRow* FindControl(std::string_view name);
 // The controls that Tab visits, in keyboard order.
 std::vector<const ControlRow*> KeyboardOrder();
 

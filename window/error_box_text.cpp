@@ -1,11 +1,6 @@
 #include "window/error_box_text.h"
 
-namespace {
-
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-}  // namespace
+#include "window/utf16.h"
 
 std::u16string ErrorBoxText(std::u16string_view message) {
   std::u16string text(message);

@@ -13,6 +13,7 @@
 #include "window/combo_completion_rule.h"
 #include "window/error_box_text.h"
 #include "window/numeric_key_rule.h"
+#include "window/utf16.h"
 #include "window/x87_environment.h"
 
 namespace {
@@ -69,8 +70,8 @@ TEST(ErrorBoxShownText, NeverSplitsASurrogatePair) {
   std::u16string pairs;
   for (std::size_t i = 0; i < kShownCharacters; ++i) pairs += u"𠀋";
   const std::u16string cut = ShownText(pairs);
-  const auto high = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
-  const auto low = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
+  const auto high = IsHighSurrogate;
+  const auto low = IsLowSurrogate;
   EXPECT_LE(cut.size(), kShownCharacters);
   EXPECT_FALSE(low(cut.front()));
   EXPECT_FALSE(high(cut.back()));
