@@ -1,15 +1,16 @@
 // The log area RichEdit1 seen as a list of lines: AppendLogLine and ClearLog.
 #pragma once
 
-#include <QString>
+#include <optional>
 #include <string>
+
+#include "window/log_lines.h"
 
 class QPlainTextEdit;
 
 class TCraftLog {
  public:
-  // Characters the log holds; each line break counts as two (CR LF).
-  static constexpr int kCapacity = 65536;
+  static constexpr int kCapacity = static_cast<int>(kLogCapacity);
 
   explicit TCraftLog(QPlainTextEdit* edit);
 
@@ -22,11 +23,13 @@ class TCraftLog {
   // The log's size as the capacity counts it: characters, each line break two.
   int Size() const;
 
-  // While a Batch lives, appended lines are collected and reach the widget
-  // in one insertion when it ends (normally or by an exception), so a run
-  // of thousands of lines costs one widget update. Afterwards the caret is
-  // at the very end and the end is in view. A Batch inside a Batch adds
-  // nothing: the outermost one inserts.
+  // Lines appended while a Batch lives are collected and reach the widget in
+  // one insertion when the outermost Batch commits or ends, so a run of
+  // thousands of lines costs one widget update; a single AppendLogLine is a
+  // batch of one line. Commit() also checks that the widget took everything;
+  // ending without it (an exception is on its way) inserts what fitted and
+  // checks nothing. Afterwards the caret is at the very end and the end is
+  // in view. A Batch inside a Batch adds nothing.
   class Batch {
    public:
     explicit Batch(TCraftLog& log);
@@ -34,26 +37,21 @@ class TCraftLog {
     Batch(const Batch&) = delete;
     Batch& operator=(const Batch&) = delete;
 
+    void Commit();
+
    private:
     TCraftLog& log_;
+    bool done_ = false;
   };
 
  private:
-  // The widget's text as the capacity counts it, and whether it is empty or
-  // ends with a line break.
-  struct State {
-    int size = 0;
-    bool at_line_start = true;
-  };
-  State WidgetState() const;
-  void InsertAtEnd(const QString& piece, bool scroll);
-  void BeginBatch();
-  void EndBatch() noexcept;
+  TLogEnd WidgetEnd() const;
+  // Inserts the pending pieces at the end; false when the widget did not take
+  // all of them.
+  bool Flush();
 
   QPlainTextEdit* edit_;
-
   int batch_depth_ = 0;
-  State batch_state_;  // the log as it will be once pending_ is inserted
-  QString pending_;    // pieces collected by the open Batch
+  std::optional<TLogLines> lines_;  // while a Batch is open
   bool batch_touched_ = false;
 };

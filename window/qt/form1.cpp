@@ -161,6 +161,7 @@ void TForm1::WireHandlers() {
 void TForm1::Button1Click() {
   TCraftLog::Batch batch(*log_);
   engine::RunTrials(*this, random_);
+  batch.Commit();
 }
 
 void TForm1::Button2Click() { log_->ClearLog(); }

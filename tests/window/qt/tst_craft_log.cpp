@@ -65,6 +65,7 @@ class TestCraftLog : public QObject {
   void capacityOneMoreRefused();
   void capacityEmptyLineNeedsTwo();
   void capacityInBatchMatchesPlainAppend();
+  void widgetThatDropsTextFailsTheCaretCheck();
   void batchInsertsOnlyAtItsEnd();
   void batchFlushesLinesBeforeAFailingLine();
   void batchTakesUserTextAtItsStart();
@@ -262,6 +263,24 @@ void TestCraftLog::capacityInBatchMatchesPlainAppend() {
       QCOMPARE(batched.Size(), plain.Size());
     }
   }
+}
+
+void TestCraftLog::widgetThatDropsTextFailsTheCaretCheck() {
+  // A block limit makes the widget drop text as it is inserted: the caret
+  // then does not stand behind the whole piece, and the append must fail
+  // rather than report success.
+  QPlainTextEdit plain_edit;
+  plain_edit.setMaximumBlockCount(1);
+  TCraftLog plain(&plain_edit);
+  QCOMPARE(TryAppend(plain, "x"), kInsertError);
+
+  QPlainTextEdit batch_edit;
+  batch_edit.setMaximumBlockCount(2);
+  TCraftLog batched(&batch_edit);
+  TCraftLog::Batch batch(batched);
+  batched.AppendLogLine("one");
+  batched.AppendLogLine("two");
+  QVERIFY_THROWS_EXCEPTION(engine::EOutOfResources, batch.Commit());
 }
 
 void TestCraftLog::batchInsertsOnlyAtItsEnd() {
