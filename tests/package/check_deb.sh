@@ -57,7 +57,9 @@ say() { echo "$*"; }
 cpack --config "$build/CPackConfig.cmake" -B "$work/cpack" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log" >&2; fail "cpack"; }
 debs=("$work"/cpack/orvanne-calc_*_amd64.deb)
-((${#debs[@]} == 1)) && [[ -f ${debs[0]} ]] || fail "cpack wrote no orvanne-calc_<version>_amd64.deb"
+if ((${#debs[@]} != 1)) || [[ ! -f ${debs[0]} ]]; then
+  fail "cpack wrote not exactly one orvanne-calc_<version>_amd64.deb"
+fi
 deb=${debs[0]}
 say "ok   cpack wrote ${deb##*/}"
 
@@ -105,7 +107,8 @@ for ((i = 0; i < bound * 10; i++)); do
   sleep 0.1
 done
 [[ -s $work/display ]] || fail "Xvfb gave no display within $bound s"
-export DISPLAY=":$(<"$work/display")" QT_QPA_PLATFORM=xcb
+DISPLAY=":$(<"$work/display")"
+export DISPLAY QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
