@@ -3,7 +3,9 @@
 
   banner.jpg        160 x 41 colour JPEG, the word Orvanne over a gradient
   mainicon.ico      32 x 32, 16 colours (4 bits per pixel), the window icon
-  orvanne-calc.png  the same 32 x 32 picture for the desktop's icon theme
+  icons/hicolor/    the same picture for the desktop's icon theme: PNGs of
+                    16 to 256 pixels (the 32 one is the window icon's pixels)
+                    and an SVG, named by the application id
 
 Run from anywhere; the files land next to this script. The output is the
 same on every run.
@@ -15,6 +17,9 @@ import struct
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+# The application id the desktop entry, the metainfo and the icons share.
+APP_ID = "io.github.orvanne_calc.OrvanneCalc"
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
 
 # ---------------------------------------------------------------- drawing
 
@@ -71,29 +76,98 @@ PALETTE = [
     (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
     (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
-BLACK, NAVY, TEAL, GREY, YELLOW, WHITE, RED = 0, 4, 6, 8, 11, 15, 9
+BLACK, OLIVE, NAVY, TEAL, YELLOW, WHITE, RED = 0, 3, 4, 6, 11, 15, 9
+
+# The icon as shapes on a 32 x 32 canvas, painted in this order: a rounded
+# navy tile with a black rim, a golden ring (darker along its lower outer
+# edge) in a teal halo, and a red spark with a white heart. Both the bitmaps
+# and the SVG are drawn from this one list. The 32 x 32 bitmap samples each
+# pixel's centre, where no edge falls, so it stays a crisp 16-colour picture.
+RING = (16, 17)
+SPARK = [(24, 4), (23, 5), (25, 5), (24, 6), (22, 3), (26, 3), (22, 7), (26, 7)]
+ICON_SHAPES = (
+    [
+        ("tile", (0, 0, 32, 32, 3.5), BLACK),
+        ("tile", (1, 1, 30, 30, 2.5), NAVY),
+        ("disc", (*RING, 12), TEAL),
+        ("disc", (*RING, 11), OLIVE),
+        ("upper", (*RING, 11), YELLOW),
+        ("disc", (*RING, 10), YELLOW),
+        ("disc", (*RING, 6.5), NAVY),
+    ]
+    + [("tile", (x, y, 1, 1, 0), RED) for x, y in SPARK]
+    + [("tile", (24, 5, 1, 1, 0), WHITE)]
+)
+
+
+def inside(kind, shape, x, y):
+    if kind == "tile":  # rectangle with rounded corners
+        left, top, width, height, radius = shape
+        dx = max(left + radius - x, 0, x - (left + width - radius))
+        dy = max(top + radius - y, 0, y - (top + height - radius))
+        return left <= x < left + width and top <= y < top + height and math.hypot(dx, dy) <= radius
+    cx, cy, radius = shape
+    return math.hypot(x - cx, y - cy) <= radius and (kind == "disc" or y < cy)
+
+
+def icon_colour(x, y):
+    """Palette index at canvas point (x, y), None where transparent."""
+    for kind, shape, colour in reversed(ICON_SHAPES):
+        if inside(kind, shape, x, y):
+            return colour
+    return None
 
 
 def icon():
-    """32 x 32 palette indices, None where transparent: a rounded navy tile
-    with a golden ring and a red spark."""
-    size = 32
-    image = [[None] * size for _ in range(size)]
-    for y in range(size):
-        for x in range(size):
-            dx, dy = max(3 - x, 0, x - 28), max(3 - y, 0, y - 28)
-            corner = math.hypot(dx, dy)
-            if corner > 3.5:
-                continue
-            image[y][x] = BLACK if corner > 2.5 or x in (0, 31) or y in (0, 31) else NAVY
-            r = math.hypot(x - 15.5, y - 16.5)
-            if 6.5 <= r <= 11:
-                image[y][x] = YELLOW if y < 17 else (11 if r < 10 else 3)
-            elif 11 < r <= 12 and image[y][x] == NAVY:
-                image[y][x] = TEAL
-    for x, y in [(24, 4), (24, 5), (24, 6), (23, 5), (25, 5), (22, 3), (26, 7), (26, 3), (22, 7)]:
-        image[y][x] = RED if (x, y) != (24, 5) else WHITE
+    """32 x 32 palette indices, None where transparent: the window icon."""
+    return [[icon_colour(x + 0.5, y + 0.5) for x in range(32)] for y in range(32)]
+
+
+def icon_rgba(size, samples=4):
+    """size x size straight-alpha RGBA pixels, each the mean of samples x
+    samples points of the canvas, for the desktop's icon theme."""
+    image = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            total, alpha = [0, 0, 0], 0
+            for sy in range(samples):
+                for sx in range(samples):
+                    index = icon_colour((px + (sx + 0.5) / samples) * 32 / size,
+                                        (py + (sy + 0.5) / samples) * 32 / size)
+                    if index is not None:
+                        alpha += 1
+                        total = [t + c for t, c in zip(total, PALETTE[index])]
+            if alpha:
+                row.append(tuple(round(t / alpha) for t in total) + (round(255 * alpha / samples**2),))
+            else:
+                row.append((0, 0, 0, 0))
+        image.append(row)
     return image
+
+
+def icon_svg():
+    def number(value):
+        return f"{value:g}"
+
+    def colour(index):
+        return "#%02x%02x%02x" % PALETTE[index]
+
+    lines = ['<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">']
+    for kind, shape, index in ICON_SHAPES:
+        if kind == "tile":
+            left, top, width, height, radius = map(number, shape)
+            rounded = f' rx="{radius}"' if shape[4] else ""
+            lines.append(f'  <rect x="{left}" y="{top}" width="{width}" height="{height}"{rounded} fill="{colour(index)}"/>')
+        elif kind == "disc":
+            cx, cy, radius = map(number, shape)
+            lines.append(f'  <circle cx="{cx}" cy="{cy}" r="{radius}" fill="{colour(index)}"/>')
+        else:  # the half of a disc above its centre
+            cx, cy, radius = shape
+            path = f"M{number(cx - radius)} {number(cy)}A{number(radius)} {number(radius)} 0 0 1 {number(cx + radius)} {number(cy)}Z"
+            lines.append(f'  <path d="{path}" fill="{colour(index)}"/>')
+    lines.append("</svg>")
+    return "\n".join(lines) + "\n"
 
 
 # ---------------------------------------------------------------- ICO, PNG
@@ -121,17 +195,17 @@ def write_ico(path, image):
 
 
 def write_png(path, image):
-    size = 32
+    """image: rows of (r, g, b, a) tuples."""
     raw = bytearray()
     for row in image:
         raw.append(0)
-        for index in row:
-            raw += bytes(PALETTE[index]) + b"\xff" if index is not None else b"\0\0\0\0"
+        for pixel in row:
+            raw += bytes(pixel)
 
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
-    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", len(image[0]), len(image), 8, 6, 0, 0, 0)
     with open(path, "wb") as f:
         f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
 
@@ -280,4 +354,12 @@ if __name__ == "__main__":
     write_jpeg(os.path.join(HERE, "banner.jpg"), banner())
     picture = icon()
     write_ico(os.path.join(HERE, "mainicon.ico"), picture)
-    write_png(os.path.join(HERE, "orvanne-calc.png"), picture)
+    for size in ICON_SIZES:
+        folder = os.path.join(HERE, "icons", "hicolor", f"{size}x{size}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        # At 32 pixels one sample a pixel gives the window icon's own pixels.
+        write_png(os.path.join(folder, f"{APP_ID}.png"), icon_rgba(size, 1 if size == 32 else 4))
+    folder = os.path.join(HERE, "icons", "hicolor", "scalable", "apps")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, f"{APP_ID}.svg"), "w", encoding="ascii") as f:
+        f.write(icon_svg())
