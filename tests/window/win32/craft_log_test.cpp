@@ -90,12 +90,21 @@ TEST_F(Win32CraftLog, TheFirstLineThatDoesNotFitFailsTheLinesBeforeItStay) {
 }
 
 TEST_F(Win32CraftLog, ClearLogEmptiesEverything) {
-  log_->AppendLogLine("one");
-  Type(L"typed");
-  log_->ClearLog();
-  EXPECT_EQ(Text(), L"");
-  log_->AppendLogLine("first");
-  EXPECT_EQ(Text(), L"first\r\n");
+  // The small log of the start, and a log of many more lines than one step
+  // of the clearing takes.
+  for (const int lines : {1, 700}) {
+    {
+      TCraftLog::Batch batch(*log_);
+      for (int i = 0; i < lines; ++i) log_->AppendLogLine(std::string(80, 'x'));
+      batch.Commit();
+    }
+    Type((Text() + L"typed").c_str());
+    log_->ClearLog();
+    EXPECT_EQ(Text(), L"") << lines;
+    log_->AppendLogLine("first");
+    EXPECT_EQ(Text(), L"first\r\n") << lines;
+    log_->ClearLog();
+  }
 }
 
 }  // namespace
