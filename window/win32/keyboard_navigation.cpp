@@ -1,5 +1,6 @@
 #include "window/win32/keyboard_navigation.h"
 
+#include <cstddef>
 #include <utility>
 
 namespace {
