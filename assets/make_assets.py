@@ -2,6 +2,7 @@
 """Draws the program's pictures with Python's standard library alone:
 
   banner.jpg        160 x 41 colour JPEG, the word Orvanne over a gradient
+  banner.bmp        the same picture as a 24-bit BMP, for the Windows edition
   mainicon.ico      32 x 32, 16 colours (4 bits per pixel), the window icon
   icons/hicolor/    the same picture for the desktop's icon theme: PNGs of
                     16 to 256 pixels (the 32 one is the window icon's pixels)
@@ -210,6 +211,20 @@ def write_png(path, image):
         f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
 
 
+def write_bmp(path, image):
+    """24-bit bottom-up BMP: a bitmap resource Windows draws without a decoder."""
+    height, width = len(image), len(image[0])
+    stride = (width * 3 + 3) & ~3
+    pixels = bytearray()
+    for row in reversed(image):
+        line = b"".join(bytes((b, g, r)) for r, g, b in row)
+        pixels += line + b"\0" * (stride - len(line))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 3780, 3780, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    with open(path, "wb") as f:
+        f.write(header + info + bytes(pixels))
+
+
 # ---------------------------------------------------------------- JPEG
 # A baseline JPEG encoder: 4:4:4 YCbCr, the example tables of ITU T.81
 # Annex K, quality about 90.
@@ -351,7 +366,9 @@ def write_jpeg(path, image):
 
 
 if __name__ == "__main__":
-    write_jpeg(os.path.join(HERE, "banner.jpg"), banner())
+    picture = banner()
+    write_jpeg(os.path.join(HERE, "banner.jpg"), picture)
+    write_bmp(os.path.join(HERE, "banner.bmp"), picture)
     picture = icon()
     write_ico(os.path.join(HERE, "mainicon.ico"), picture)
     for size in ICON_SIZES:
