@@ -3,6 +3,8 @@
 //   state     what the program shows (program_state.h)
 //   press-ok  click OK in the open message box
 //   close     send WM_CLOSE to Form1, as the task list's close command does
+//   resize W H  ask Form1 to take the outer size W x H, as a frame drag does
+//   maximise  ask Form1 to maximise, as its maximise box does
 // A program too busy to answer is reported as {"busy": ...}; ask again.
 #include <windows.h>
 
@@ -28,6 +30,16 @@ json::Text Answer(const std::string& command) {
   if (command == "close") {
     HWND form = Form1Window();
     return Done(form != nullptr && PostMessageW(form, WM_CLOSE, 0, 0));
+  }
+  int width = 0, height = 0;
+  if (std::sscanf(command.c_str(), "resize %d %d", &width, &height) == 2) {
+    HWND form = Form1Window();
+    return Done(form != nullptr && SetWindowPos(form, nullptr, 0, 0, width, height,
+                                                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
+  }
+  if (command == "maximise") {
+    HWND form = Form1Window();
+    return Done(form != nullptr && PostMessageW(form, WM_SYSCOMMAND, SC_MAXIMIZE, 0));
   }
   return json::Object().Add("error", json::String(L"unknown command")).Close();
 }

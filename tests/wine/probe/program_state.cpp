@@ -78,7 +78,18 @@ json::Text DescribeForm1(HWND form) {
   RECT client{};
   GetClientRect(form, &client);
   MapWindowPoints(form, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  // The close box, for a click on it: the title bar's last button, at its
+  // right end.
+  TITLEBARINFO title_bar{};
+  title_bar.cbSize = sizeof title_bar;
+  json::Text close_box = json::kNull;
+  if (GetTitleBarInfo(form, &title_bar)) {
+    RECT box = title_bar.rcTitleBar;
+    box.left = box.right - GetSystemMetrics(SM_CXSIZE);
+    close_box = json::Rect(box);
+  }
   return json::Object()
+      .Add("close_box", close_box)
       .Add("caption", json::String(TextOf(form)))
       .Add("window", json::Rect(RectOf(form, nullptr)))
       .Add("client", json::Rect(client))
