@@ -23,6 +23,14 @@ Text String(std::wstring_view text) {
 
 Text String(std::string_view ascii) { return String(std::wstring(ascii.begin(), ascii.end())); }
 
+Text Utf8(std::string_view text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                          static_cast<int>(wide.size()))));
+  return String(wide);
+}
+
 Text Number(long long value) { return std::to_string(value); }
 
 Text Bool(bool value) { return value ? "true" : "false"; }

@@ -18,6 +18,7 @@ using Text = std::string;
 Text String(std::wstring_view text);
 // Text known to be ASCII, such as a control's name.
 Text String(std::string_view ascii);
+Text Utf8(std::string_view text);
 Text Number(long long value);
 Text Bool(bool value);
 inline const Text kNull = "null";

@@ -1,5 +1,6 @@
 // The Wine test's eyes and hands inside the prefix: reads commands, one a
 // line, from standard input and answers each with one line of JSON.
+//   design    the designed controls (design.h)
 //   state     what the program shows (program_state.h)
 //   press-ok  click OK in the open message box
 //   close     send WM_CLOSE to Form1, as the task list's close command does
@@ -12,6 +13,7 @@
 #include <iostream>
 #include <string>
 
+#include "tests/wine/probe/design.h"
 #include "tests/wine/probe/json.h"
 #include "tests/wine/probe/message_box.h"
 #include "tests/wine/probe/program_state.h"
@@ -22,6 +24,7 @@ namespace {
 json::Text Done(bool done) { return json::Object().Add("done", json::Bool(done)).Close(); }
 
 json::Text Answer(const std::string& command) {
+  if (command == "design") return DescribeDesign();
   if (command == "state") return DescribeProgram();
   if (command == "press-ok") {
     HWND box = FindMessageBox({ApplicationWindow(), Form1Window()});
