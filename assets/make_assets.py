@@ -2,6 +2,7 @@
 """Draws the program's pictures with Python's standard library alone:
 
   banner.jpg        160 x 41 colour JPEG, the word Orvanne over a gradient
+  banner.bmp        the same picture as a 24-bit BMP, for the Windows edition
   mainicon.ico      32 x 32, 16 colours (4 bits per pixel), the window icon
   orvanne-calc.png  the same 32 x 32 picture for the desktop's icon theme
 
@@ -134,6 +135,20 @@ def write_png(path, image):
     header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
     with open(path, "wb") as f:
         f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
+def write_bmp(path, image):
+    """24-bit bottom-up BMP: a bitmap resource Windows draws without a decoder."""
+    height, width = len(image), len(image[0])
+    stride = (width * 3 + 3) & ~3
+    pixels = bytearray()
+    for row in reversed(image):
+        line = b"".join(bytes((b, g, r)) for r, g, b in row)
+        pixels += line + b"\0" * (stride - len(line))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 3780, 3780, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    with open(path, "wb") as f:
+        f.write(header + info + bytes(pixels))
 
 
 # ---------------------------------------------------------------- JPEG
@@ -277,7 +292,9 @@ def write_jpeg(path, image):
 
 
 if __name__ == "__main__":
-    write_jpeg(os.path.join(HERE, "banner.jpg"), banner())
+    picture = banner()
+    write_jpeg(os.path.join(HERE, "banner.jpg"), picture)
+    write_bmp(os.path.join(HERE, "banner.bmp"), picture)
     picture = icon()
     write_ico(os.path.join(HERE, "mainicon.ico"), picture)
     write_png(os.path.join(HERE, "orvanne-calc.png"), picture)
