@@ -247,7 +247,7 @@ class Program:
     # -- start-up
 
     def wait_for_window(self):
-        state = self.wait(f"window {CAPTION!r}", lambda s: (
+        self.wait(f"window {CAPTION!r}", lambda s: (
             s["form1"] is not None and s["form1"]["caption"] == CAPTION, s["form1"]),
             START_TIMEOUT)
         self.window = poll("its X window", lambda: (
@@ -255,7 +255,8 @@ class Program:
         # Wine draws the frame itself (the prefix says so), so the window's
         # outer corner is where the program put it and the client area lies
         # inside the frame.
-        form1 = self.state()["form1"]
+        state = self.state()
+        form1 = state["form1"]
         expect("window caption", form1["caption"], CAPTION)
         expect("outer top-left corner", tuple(form1["window"][:2]), WINDOW_ORIGIN)
         expect("client size", tuple(form1["client"][2:]), CLIENT_SIZE)
@@ -399,7 +400,8 @@ def start_clipboard_owner(text):
     """xclip in the foreground owns the X clipboard until it is ended; Wine
     fetches from it when the program pastes."""
     owner = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard"],
-                             stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
+                             stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
     owner.stdin.write(text.encode())
     owner.stdin.close()
     poll("the clipboard", lambda: (
@@ -528,7 +530,11 @@ def case_log_full(program):
     expect("error box text", box["text"], LOG_FULL_TEXT)
     expect("error box icon", box["icon"], "error")
 
-    lines = log_lines(program.text("RichEdit1"))
+    log = program.control("RichEdit1")
+    if len(log["text"]) > log["limit"]:
+        raise Failure(f"the log holds {len(log['text'])} characters, over its limit {log['limit']}")
+    say(f"note the log holds {len(log['text'])} characters, its limit is {log['limit']}")
+    lines = log_lines(log["text"])
     expect("the log's first lines", lines[:len(INSTRUCTION_LINES)], INSTRUCTION_LINES)
     say(f"note {len(lines) - len(INSTRUCTION_LINES)} attempt lines fitted")
     if len(lines) - len(INSTRUCTION_LINES) >= 5001:
