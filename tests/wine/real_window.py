@@ -571,6 +571,7 @@ def main():
         design = probe.ask("design")["controls"]
         for name, case in cases:
             say(f"=== {name}")
+            case_started = time.monotonic()
             program = Program(args.wine, args.program, probe, design, args.work, name)
             try:
                 case(program)
@@ -580,6 +581,7 @@ def main():
                 program.describe()
             finally:
                 program.stop()
+            say(f"--- {name}: {time.monotonic() - case_started:.1f} s")
     finally:
         probe.stop()
     say(f"=== {len(cases) - len(failed)} of {len(cases)} cases passed "

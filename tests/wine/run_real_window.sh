@@ -34,10 +34,17 @@ if ((${#missing[@]})); then
 fi
 source "$here/wine-env.sh"
 
+# The prefix's desktop takes the display of the process that starts it, and a
+# desktop started by a console program has none: end whatever still runs in
+# the prefix (CTest runs nothing beside this test), so that the program starts
+# the desktop on this test's server, and end it again afterwards.
+"$WINESERVER" -k 2>/dev/null
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/orvanne-wine-e2e.XXXXXX")
 xvfb_pid=
 
 cleanup() {
+  "$WINESERVER" -k 2>/dev/null
   if [[ -n $xvfb_pid ]]; then
     kill -TERM -- "-$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
