@@ -508,6 +508,97 @@ def case_forced_resize(program):
     program.wait_exit("a click on the close box")
 
 
+def case_keyboard_and_mouse(program):
+    """What the platform's own controls add: Tab order with its wrap and the
+    whole text selected on keyboard focus, arrows on the buttons and the
+    check box, Enter and Space on a button, Enter in a field and Escape
+    clicking nothing, clicks that are no clicks, the log cleared, and the
+    banner ending the program."""
+    program.wait_for_window()
+    program.take_keyboard_focus()
+    program.wait_focus("ComboBox1", "focus in ComboBox1 at start")
+
+    order = [row["name"] for row in sorted(
+        (row for row in program.design if row["tab"] > 0), key=lambda row: row["tab"])]
+    for name in order[1:] + order[:1]:
+        xdotool("key", "Tab")
+        program.wait_focus(name, f"Tab to {name}")
+        control = program.control(name)
+        if name.startswith("Edit"):
+            expect(f"{name}'s selection after Tab", control["selection"],
+                   [0, len(control["text"])])
+    xdotool("key", "shift+Tab")
+    program.wait_focus(order[-1], "Shift+Tab from the first control wraps to the last")
+    # Tab into Edit6 selects its "10", so a digit replaces it.
+    for _ in range(order.index("Edit6") + 1):
+        xdotool("key", "Tab")
+    program.wait_focus("Edit6", "Tab round to Edit6")
+    xdotool("type", "7")
+    program.wait_text("Edit6", "7", "Edit6 after Tab and 7")
+
+    # Arrows move between the buttons and the check box in keyboard order.
+    # Where a static text comes in that order is nowhere stated, so only the
+    # neighbours of Button1 are asked: BitBtn1 before it, CheckBox1 after it.
+    for _ in range(order.index("Button1") - order.index("Edit6")):
+        xdotool("key", "Tab")
+    program.wait_focus("Button1", "Tab on from Edit6 to Button1")
+    xdotool("key", "Left")
+    program.wait_focus("BitBtn1", "Left from Button1")
+    xdotool("key", "Right")
+    program.wait_focus("Button1", "Right from BitBtn1")
+    xdotool("key", "Down")
+    program.wait_focus("CheckBox1", "Down from Button1")
+    xdotool("key", "Up")
+    program.wait_focus("Button1", "Up from CheckBox1")
+    expect("CheckBox1 after the arrows", program.control("CheckBox1")["checked"], False)
+
+    # Button2 clears the log; a run's report is then the whole log.
+    program.click("Button2")
+    program.wait_text("RichEdit1", "", "the log after a click on Button2")
+    report_lines = len(REPORT_AT_RATE_100)
+
+    def log_of(count):
+        return lambda s: (len(t := log_lines(program.control("RichEdit1", s)["text"])) >= count
+                          and s["box"] is None, t)
+
+    xdotool("key", "shift+Tab", "shift+Tab")
+    program.wait_focus("Button1", "Shift+Tab twice from Button2")
+    xdotool("key", "Return")
+    lines = program.wait("a report after Enter on Button1", log_of(report_lines))
+    expect("the report's first line starts the log", lines[0].startswith("成功回数"), True)
+    xdotool("key", "space")
+    program.wait("a second report after Space on Button1", log_of(2 * report_lines))
+    # Escape clicks nothing: had it cleared the log or started a run, the
+    # log after the next run would not hold exactly three reports.
+    xdotool("key", "Escape", "Return")
+    lines = program.wait("a third report after Escape and Enter", log_of(3 * report_lines))
+    expect("lines after three runs", len(lines), 3 * report_lines)
+
+    # Enter in a field starts nothing; the 9 after it shows that the Enter
+    # has been handled.
+    program.click("Edit11")
+    xdotool("key", "End", "Return", "9")
+    program.wait_text_ending("Edit11", "9", "80.19", "Edit11 after End, Enter and 9")
+    expect("lines after Enter in Edit11", len(log_lines(program.text("RichEdit1"))),
+           3 * report_lines)
+
+    # Neither a right click nor a press inside that is released outside is a
+    # click; the caret then stands at the end of "7".
+    program.click("Edit6", button=3)
+    xdotool("key", "Escape")  # the field's context menu
+    x, y = program.screen_point("Edit6")
+    xdotool("mousemove", x, y, "mousedown", 1, "mousemove", x, y + 40, "mouseup", 1)
+    xdotool("key", "End", "8")
+    program.wait_text_ending("Edit6", "8", "78", "Edit6 after a right click, a drag out and 8")
+
+    state = program.state()
+    left, top = state["form1"]["client"][:2]
+    banner = next(row["rect"] for row in program.design if row["name"] == "Image1")
+    bx, by = centre(banner)
+    click((left + bx, top + by))
+    program.wait_exit("a click on the banner")
+
+
 def case_log_full(program):
     """Every required quantity 0 with the per-attempt log on: the run appends
     a line per attempt until the real Rich Edit's capacity stops it with the
@@ -563,6 +654,7 @@ def main():
         ("run-and-exit", case_run_and_exit),
         ("pasted-letters", case_pasted_letters),
         ("forced-resize", case_forced_resize),
+        ("keyboard-and-mouse", case_keyboard_and_mouse),
         ("log-full", case_log_full),
     ]
     probe = Probe(args.wine, args.probe, args.work)
