@@ -72,6 +72,9 @@ HWND BuildControl(const ControlRow& entry, std::size_t row, const Rect& place, H
       SendMessageW(control, CB_LIMITTEXT, 0, 0);
       FillList(control, entry.items);
       SetWindowTextW(control, WideFromUtf8(entry.text).c_str());
+      // Setting the text selects it; nothing is selected until the user
+      // comes to the field.
+      SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(-1, 0));
       // A drop-down list's window height includes its open list.
       const auto item = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, 0, 0));
       SetWindowPos(control, nullptr, 0, 0, place.width, place.height + kVisibleListRows * item + 2,

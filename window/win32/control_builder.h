@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 #include "window/control_table.h"
 
 // The child window of `row` (its index in Form1Controls()) at `place`, with

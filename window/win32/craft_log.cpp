@@ -36,6 +36,19 @@ void TCraftLog::AppendLogLine(const std::string& utf8_text) {
 void TCraftLog::ClearLog() {
   if (lines_) lines_.emplace(TLogEnd{}, ControlCapacity());
   SendMessageW(edit_, WM_SETREDRAW, FALSE, 0);
+  // Wine's Rich Edit needs seconds to delete a full log in one piece (the
+  // cost grows faster than the text), so the text goes from the end, a
+  // block of lines at a time; the last step empties whatever is left.
+  constexpr LRESULT kLinesPerStep = 256;
+  for (LRESULT lines = SendMessageW(edit_, EM_GETLINECOUNT, 0, 0); lines > kLinesPerStep;) {
+    const LRESULT from = SendMessageW(edit_, EM_LINEINDEX, lines - kLinesPerStep, 0);
+    CHARRANGE rest{static_cast<LONG>(from), -1};
+    SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&rest));
+    SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+    const LRESULT left = SendMessageW(edit_, EM_GETLINECOUNT, 0, 0);
+    if (left >= lines) break;  // nothing went: the last step takes the rest
+    lines = left;
+  }
   SetWindowTextW(edit_, L"");
   SendMessageW(edit_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(edit_, nullptr, TRUE);

@@ -36,6 +36,14 @@ void ShowErrorBox(HWND owner, const std::wstring& caption, const std::string& ut
   const HWND active = GetActiveWindow();
   const HWND focus = GetFocus();
 
+  // The box opens where its owner stands: the invisible owner goes to the
+  // middle of the active window, so the box shows on that window's monitor.
+  RECT place;
+  if (active != nullptr && GetWindowRect(active, &place)) {
+    SetWindowPos(owner, nullptr, (place.left + place.right) / 2, (place.top + place.bottom) / 2, 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
   const std::vector<HWND> disabled = DisableThreadWindows(owner);
   MessageBoxW(owner, WideFromU16(ShownText(text)).c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
   for (HWND window : disabled) EnableWindow(window, TRUE);

@@ -1,5 +1,6 @@
 #include "window/win32/keyboard_navigation.h"
 
+#include <cstddef>
 #include <utility>
 
 namespace {
@@ -48,13 +49,20 @@ bool TKeyboardNavigation::PreTranslate(const MSG& message) const {
       if (kind != ControlKind::PushButton || Held(VK_SHIFT) || Held(VK_CONTROL)) return false;
       SendMessageW(focus->window, BM_CLICK, 0, 0);
       return true;
-    case VK_TAB:
+    case VK_TAB: {
       if (Held(VK_CONTROL)) return true;
-      if (kind != ControlKind::Log) return false;
-      SetFocus(GetNextDlgTabItem(form_, focus->window, Held(VK_SHIFT)));
-      if (const Control* to = Find(GetFocus()); to != nullptr && to->kind == ControlKind::Edit)
-        SendMessageW(to->window, EM_SETSEL, 0, -1);
+      const HWND next = GetNextDlgTabItem(form_, focus->window, Held(VK_SHIFT));
+      const Control* to = Find(next);
+      if (to == nullptr) return false;
+      if (kind != ControlKind::Log && to->kind != ControlKind::Log) return false;
+      SetFocus(to->window);
+      if (to->kind == ControlKind::Edit) SendMessageW(to->window, EM_SETSEL, 0, -1);
       return true;
+    }
+    case VK_ESCAPE:
+      // The log, once the dialog manager has asked it for its keys, would
+      // close the form on Escape; Escape does nothing anywhere.
+      return kind == ControlKind::Log;
     default:
       return false;
   }

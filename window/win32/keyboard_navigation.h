@@ -5,8 +5,9 @@
 //   wrapping, static texts included; Alt+arrow (WM_SYSKEYDOWN) moves nothing.
 // - Enter without Shift or Ctrl clicks the focused push button; no button is
 //   a default button, so Enter elsewhere and Escape click nothing.
-// - Tab and Shift+Tab leave the log (which would take them as text) for the
-//   next or previous tab stop; Ctrl+Tab moves nothing anywhere.
+// - Tab and Shift+Tab into and out of the log move here: the log would take
+//   them as text, and the dialog manager would select its whole text on the
+//   way in. Ctrl+Tab moves nothing anywhere; Escape in the log does nothing.
 // Tab elsewhere is the dialog manager's: it wraps and selects the whole text
 // of an edit field it arrives at.
 #pragma once

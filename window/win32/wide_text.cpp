@@ -37,9 +37,12 @@ std::wstring WideFromU16(std::u16string_view text) {
 std::wstring WindowText(HWND window) {
   const int length = GetWindowTextLengthW(window);
   if (length <= 0) return {};
-  // The length may be an upper bound; the copy says how much there was.
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(window, text.data(), length + 1);
+  // The length may be an upper bound; the copy says how much there was. An
+  // ANSI window (the Rich Edit control) converts through a buffer of bytes
+  // and fails unless the buffer could hold two units per character.
+  const int size = 2 * length + 2;
+  std::wstring text(static_cast<std::size_t>(size), L'\0');
+  const int copied = GetWindowTextW(window, text.data(), size);
   text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
   return text;
 }
