@@ -474,10 +474,12 @@ def case_pasted_letters(program):
 
 
 def case_forced_resize(program):
-    """Resizes from outside, as a frame drag, a window manager that grants
-    every request, or the maximise box would make them: the window keeps its
-    own size, in its place, and nothing inside it moves. Ends by the close box
-    that Wine draws."""
+    """Resizes from outside, as a frame drag or the maximise box would ask
+    for them: the window keeps its own size, in its place, and nothing inside
+    it moves. Ends by the close box that Wine draws.
+
+    They are asked for on the Win32 side: Wine does not pass a resize of its
+    unmanaged X windows (xdotool windowsize) on to the program at all."""
     program.wait_for_window()
     held = program.state()["form1"]["window"]
     rects = {name: c["rect"] for name, c in program.state()["controls"].items() if c}
@@ -487,11 +489,6 @@ def case_forced_resize(program):
         return form1["window"] == held and tuple(form1["client"][2:]) == CLIENT_SIZE, form1
 
     for width, height in FORCED_SIZES:
-        # From the X side: Wine passes the new X size on to the program.
-        xdotool("windowsize", program.window, width, height)
-        program.wait(f"the window held after an X resize to {width}x{height}", window_held)
-        say(f"ok   window held after an X resize to {width}x{height}")
-        # From the Win32 side, as a drag of the frame asks for it.
         program.probe.act(f"resize {width} {height}")
         program.wait(f"the window held after SetWindowPos to {width}x{height}", window_held)
         say(f"ok   window held after SetWindowPos to {width}x{height}")

@@ -5,7 +5,7 @@
 //   press-ok  click OK in the open message box
 //   close     send WM_CLOSE to Form1, as the task list's close command does
 //   resize W H  ask Form1 to take the outer size W x H, as a frame drag does
-//   maximise  ask Form1 to maximise, as its maximise box does
+//   maximise  ask Form1 to maximise, as its maximise box does, and wait
 // A program too busy to answer is reported as {"busy": ...}; ask again.
 #include <windows.h>
 
@@ -41,8 +41,10 @@ json::Text Answer(const std::string& command) {
                                                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
   }
   if (command == "maximise") {
+    // Sent, not posted: once the probe answers, the program has handled it.
     HWND form = Form1Window();
-    return Done(form != nullptr && PostMessageW(form, WM_SYSCOMMAND, SC_MAXIMIZE, 0));
+    if (form != nullptr) Ask(form, WM_SYSCOMMAND, SC_MAXIMIZE);
+    return Done(form != nullptr);
   }
   return json::Object().Add("error", json::String(L"unknown command")).Close();
 }
