@@ -23,6 +23,7 @@ WINE64=$(wine_find wine64)
 WINESERVER=$(wine_find wineserver)
 export WINESERVER
 
-# No debug chatter, and no prompts to install Mono or Gecko into a new prefix.
-export WINEDEBUG=-all
+# No debug chatter (ORVANNE_WINEDEBUG asks for some), and no prompts to
+# install Mono or Gecko into a new prefix.
+export WINEDEBUG=${ORVANNE_WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
