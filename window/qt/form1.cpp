@@ -76,6 +76,11 @@ void TForm1::BuildControls() {
     QWidget* control = BuildControl(entry, scale, this);
     control->setGeometry(ToQRect(scale.Geometry(entry.geometry, HasFixedHeight(entry.kind))));
   }
+  // A caption's buddy is what a screen reader hears it name.
+  for (const ControlRow& entry : Form1Controls()) {
+    if (entry.caption_for == nullptr) continue;
+    Find<QLabel>(Name(entry))->setBuddy(Find<QWidget>(QString::fromLatin1(entry.caption_for)));
+  }
 }
 
 // The client area is exactly the bounding box of the controls, which start
@@ -196,6 +201,12 @@ void TForm1::SetFieldText(engine::SheetField field, int row, const std::string& 
     static_cast<QLineEdit*>(control)->setText(QString::fromStdString(text));
 }
 
-bool TForm1::ShowCraftLog() const { return fields_.show_log->isChecked(); }
+bool TForm1::ShowCraftLog() const {
+  attempt_line_next_ = fields_.show_log->isChecked();
+  return attempt_line_next_;
+}
 
-void TForm1::AppendLogLine(const std::string& text) { log_->AppendLogLine(text); }
+void TForm1::AppendLogLine(const std::string& text) {
+  const bool attempt = std::exchange(attempt_line_next_, false);
+  log_->AppendLogLine(text, attempt);
+}
