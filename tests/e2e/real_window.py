@@ -273,6 +273,10 @@ class Program:
         left, top, width, height = control.rect
         return self.origin[0] + left, self.origin[1] + top, width, height
 
+    def extents(self, node):
+        """Where node is, in the coordinates screen_rect gives."""
+        return extents(node)
+
     def find(self, control):
         """The control's accessible object: by its accessible name, or else by
         the designed rectangle, so that a missing name does not hide the rest."""
@@ -282,9 +286,9 @@ class Program:
             if node.getRole() not in control.roles:
                 continue
             if control.accessible_name is not None and node.name == control.accessible_name:
-                expect(f"{control.name} on the screen", extents(node), wanted_rect)
+                expect(f"{control.name} on the screen", self.extents(node), wanted_rect)
                 return node
-            if by_rect is None and extents(node) == wanted_rect:
+            if by_rect is None and self.extents(node) == wanted_rect:
                 by_rect = node
         if by_rect is None:
             raise Failure(f"{control.name} ({control.accessible_name!r}) not found "
@@ -319,7 +323,8 @@ class Program:
 
     def wait_in_place(self, control, what):
         node, wanted = self.controls[control.name], self.screen_rect(control)
-        expect(what, poll(what, lambda: (extents(node) == wanted, extents(node))), wanted)
+        expect(what, poll(what, lambda: (self.extents(node) == wanted, self.extents(node))),
+               wanted)
 
     def wait_focus(self, control, what):
         # The focus may sit on a part of the control, such as the edit field
