@@ -61,10 +61,9 @@ QAccessibleInterface* TAccessibleComboBox::focusChild() const {
 // The name is the box's accessible name or its caption's text; a box with
 // neither is known by its text, as Qt has it.
 QString TAccessibleComboBox::text(QAccessible::Text t) const {
-  const QString value =
-      Combo()->isEditable() ? Combo()->lineEdit()->text() : Combo()->currentText();
+  QString value = Combo()->isEditable() ? Combo()->lineEdit()->text() : Combo()->currentText();
   if (t == QAccessible::Value) return value;
-  const QString own = QAccessibleWidget::text(t);
+  QString own = QAccessibleWidget::text(t);
   return own.isEmpty() && t == QAccessible::Name ? value : own;
 }
 

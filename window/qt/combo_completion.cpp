@@ -78,7 +78,7 @@ void TComboCompletion::Commit(const QInputMethodEvent& commit) {
   replace.setCommitString(QString(), commit.replacementStart(), commit.replacementLength());
   QCoreApplication::sendEvent(edit, &replace);
 
-  const QString committed = commit.commitString();
+  const QString& committed = commit.commitString();
   for (qsizetype index = 0; index < committed.size(); ++index) {
     const qsizetype length =
         committed[index].isHighSurrogate() && index + 1 < committed.size() ? 2 : 1;

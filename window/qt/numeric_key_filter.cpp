@@ -76,7 +76,7 @@ TNumericKeyFilter::Verdict TNumericKeyFilter::Judge(const QKeyEvent& key) {
 // The replacement range goes with the first piece and the preedit, which
 // is not committed text, with the last.
 bool TNumericKeyFilter::FilterCommit(QObject* field, QInputMethodEvent& commit) {
-  const QString committed = commit.commitString();
+  const QString& committed = commit.commitString();
   const bool all_accepted = std::all_of(committed.begin(), committed.end(),
                                         [](QChar c) { return c != u'\b' && Accepts(c); });
   if (all_accepted) return false;
