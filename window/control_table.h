@@ -70,6 +70,11 @@ struct ControlRow {
   ControlLook look;
   int tab_position;             // 0: not reached by Tab
   const char* accessible_name;  // nullptr: the caption speaks for itself
+  // What a screen reader says after the name; nullptr: nothing more.
+  const char* accessible_description;
+  // For a caption: the control it names on screen (a screen reader's
+  // "labelled by"); nullptr for every other row.
+  const char* caption_for;
 };
 
 std::span<const ControlRow> Form1Controls();

@@ -16,6 +16,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 CAPTION = "Orvanne計算機（生産者向け）β_05"
 WINDOW_ORIGIN = (237, 355)
@@ -70,9 +71,7 @@ MULTI_LINE = TEXT + (pyatspi.ROLE_DOCUMENT_TEXT, pyatspi.ROLE_PARAGRAPH)
 BUTTON = (pyatspi.ROLE_PUSH_BUTTON,)
 COMBO = (pyatspi.ROLE_COMBO_BOX,)
 
-# Qt names an editable drop-down list after its text on Linux, so ComboBox1
-# is known by its place only.
-COMBOBOX1 = Control("ComboBox1", None, (40, 50, 71, 20), COMBO)
+COMBOBOX1 = Control("ComboBox1", "材料１ 個数", (40, 50, 71, 20), COMBO)
 EDIT1 = Control("Edit1", "材料１ 単価", (120, 50, 61, 20), TEXT)
 EDIT2 = Control("Edit2", "材料２ 単価", (120, 70, 61, 20), TEXT)
 EDIT6 = Control("Edit6", "材料１ 在庫", (190, 50, 61, 20), TEXT)
@@ -80,7 +79,19 @@ EDIT11 = Control("Edit11", "成功率", (140, 190, 71, 20), TEXT)
 LOG = Control("RichEdit1", "ログ", (260, 50, 361, 241), MULTI_LINE)
 BUTTON1 = Control("Button1", "試作してみる", (370, 300, 91, 31), BUTTON)
 BITBTN1 = Control("BitBtn1", "工房から出る", (540, 300, 91, 31), BUTTON)
+CHECKBOX1 = Control("CheckBox1", "作成ログを表示する", (0, 220, 131, 17), (pyatspi.ROLE_CHECK_BOX,))
 CONTROLS = (COMBOBOX1, EDIT1, EDIT2, EDIT6, EDIT11, LOG, BUTTON1, BITBTN1)
+
+# The name of every control that takes the keyboard focus, in keyboard order;
+# a drop-down list's parts share its name.
+FOCUSABLE_NAMES = [
+    "材料１ 個数", "材料２ 個数", "材料３ 個数", "材料４ 個数", "材料５ 個数",
+    "材料１ 単価", "材料２ 単価", "材料３ 単価", "材料４ 単価", "材料５ 単価",
+    "作成される数",
+    "材料１ 在庫", "材料２ 在庫", "材料３ 在庫", "材料４ 在庫", "材料５ 在庫",
+    "ログ", "成功率", "工房から出る", "試作してみる", "作成ログを表示する", "ログ消去",
+]
+BANNER = ("工房から出る（バナー）", "クリックするとプログラムを終了します")
 
 # Sizes forced on the window from outside, larger and smaller than its own.
 FORCED_SIZES = [(800, 600), (300, 200)]
@@ -262,6 +273,10 @@ class Program:
         left, top, width, height = control.rect
         return self.origin[0] + left, self.origin[1] + top, width, height
 
+    def extents(self, node):
+        """Where node is, in the coordinates screen_rect gives."""
+        return extents(node)
+
     def find(self, control):
         """The control's accessible object: by its accessible name, or else by
         the designed rectangle, so that a missing name does not hide the rest."""
@@ -271,9 +286,9 @@ class Program:
             if node.getRole() not in control.roles:
                 continue
             if control.accessible_name is not None and node.name == control.accessible_name:
-                expect(f"{control.name} on the screen", extents(node), wanted_rect)
+                expect(f"{control.name} on the screen", self.extents(node), wanted_rect)
                 return node
-            if by_rect is None and extents(node) == wanted_rect:
+            if by_rect is None and self.extents(node) == wanted_rect:
                 by_rect = node
         if by_rect is None:
             raise Failure(f"{control.name} ({control.accessible_name!r}) not found "
@@ -308,7 +323,8 @@ class Program:
 
     def wait_in_place(self, control, what):
         node, wanted = self.controls[control.name], self.screen_rect(control)
-        expect(what, poll(what, lambda: (extents(node) == wanted, extents(node))), wanted)
+        expect(what, poll(what, lambda: (self.extents(node) == wanted, self.extents(node))),
+               wanted)
 
     def wait_focus(self, control, what):
         # The focus may sit on a part of the control, such as the edit field
@@ -444,6 +460,95 @@ def case_run_and_exit(program):
     program.exit_by(BITBTN1)
 
 
+def focusable_names(frame):
+    """The names of the focusable objects below frame, a drop-down list's
+    parts left out (they take the focus for the list)."""
+    names = []
+    stack = [frame]
+    while stack:
+        node = stack.pop()
+        if node is not frame and fresh(node).getState().contains(pyatspi.STATE_FOCUSABLE):
+            names.append(node.name)
+        if node.getRole() in COMBO:
+            continue
+        stack.extend(reversed([c for c in node if c is not None]))
+    return names
+
+
+class TextInsertions:
+    """The "text inserted" events of one accessible object, as a screen reader
+    hears them; dispatched by pumping GLib's main context while polling."""
+
+    def __init__(self, source):
+        self.source = source
+        self.seen = []
+        pyatspi.Registry.registerEventListener(self.heard, "object:text-changed:insert")
+
+    def heard(self, event):
+        if event.source == self.source:
+            self.seen.append((event.detail1, event.any_data))
+
+    def pump(self):
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+        return self.seen
+
+    def close(self):
+        pyatspi.Registry.deregisterEventListener(self.heard, "object:text-changed:insert")
+
+
+def case_screen_reader(program):
+    """What a screen reader finds: a name of its own for every control that
+    takes the focus, a banner that says what a click does, and after a run
+    the report lines told once, the attempt lines never."""
+    program.wait_for_window()
+    program.wait_for_accessible_window()
+    names = focusable_names(program.frame)
+    expect("names of the focusable controls", sorted(names), sorted(FOCUSABLE_NAMES))
+    expect("every focusable name unique", len(set(names)), len(names))
+    banner = [(n.name, n.description) for n in descendants(program.frame) if n.name == BANNER[0]]
+    expect("the banner's name and description", banner, [BANNER])
+    combo = program.controls[COMBOBOX1.name]
+    expect("ComboBox1's text as its value",
+           [text_of(c) for c in combo if c is not None and c.getRole() in TEXT], ["1"])
+
+    program.take_keyboard_focus()
+    program.click(EDIT11)
+    xdotool("key", "End", "shift+Home")
+    xdotool("type", "--delay", 20, "100")
+    program.wait_text_ending(EDIT11, "100", "100", "Edit11 after typing 100")
+    # Qt reports the check box as wide as its box and caption, not as laid out.
+    check_box = next(n for n in descendants(program.frame) if n.name == CHECKBOX1.accessible_name)
+    program.click(CHECKBOX1)
+    poll("CheckBox1 checked", lambda: (
+        fresh(check_box).getState().contains(pyatspi.STATE_CHECKED), "unchecked"))
+
+    log = program.controls[LOG.name]
+    insertions = TextInsertions(log)
+    try:
+        program.click(BUTTON1)
+        report = "\n".join(REPORT_AT_RATE_100) + "\n"
+
+        def report_told():
+            seen = insertions.pump()
+            return any(text == report for _, text in seen), seen
+
+        poll("the report told", report_told)
+        # Anything told later than the report would still be on its way: the
+        # run is one insertion, so wait for the log to hold all of it first.
+        lines = poll("the report in the log", lambda: (
+            log_lines(program.text(LOG))[-len(REPORT_AT_RATE_100):] == REPORT_AT_RATE_100,
+            log_lines(program.text(LOG))))
+        heard = insertions.pump()
+    finally:
+        insertions.close()
+    expect("attempt lines in the log", sum("個作製しました" in line for line in lines), 10)
+    expect("what the log told of the run", [text for _, text in heard], [report])
+    expect("where the report stands", heard[0][0], len(program.text(LOG)) - len(report))
+    program.exit_by(BITBTN1)
+
+
 def start_clipboard_owner(path, text):
     owner = subprocess.Popen(
         [path, text], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
@@ -575,6 +680,7 @@ def main():
         ("run-and-exit", lambda p: case_run_and_exit(p)),
         ("pasted-letters", lambda p: case_pasted_letters(p, args.clipboard_owner)),
         ("forced-resize", case_forced_resize),
+        ("screen-reader", case_screen_reader),
     ]
     failed = []
     for name, case in cases:

@@ -1,6 +1,8 @@
 #include "window/qt/combo_completion.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <vector>
@@ -34,6 +36,12 @@ TComboCompletion::TComboCompletion(QComboBox* combo) : QObject(combo), combo_(co
 }
 
 bool TComboCompletion::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::InputMethod) {
+    const auto* commit = static_cast<QInputMethodEvent*>(event);
+    if (commit->commitString().isEmpty()) return false;  // composing: the preedit is no text yet
+    Commit(*commit);
+    return true;
+  }
   if (event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
   const QString typed = key->text();
@@ -59,6 +67,29 @@ bool TComboCompletion::Complete(const QString& typed) {
   combo_->setCurrentIndex(static_cast<int>(hit->item));
   WriteField(*combo_->lineEdit(), hit->field);
   return true;
+}
+
+// First the replaced range goes and the preedit ends, then each committed
+// character (a surrogate pair whole) is looked up as if typed, a miss typed
+// at the caret; a new preedit, if the input method sent one, comes last.
+void TComboCompletion::Commit(const QInputMethodEvent& commit) {
+  QLineEdit* edit = combo_->lineEdit();
+  QInputMethodEvent replace;
+  replace.setCommitString(QString(), commit.replacementStart(), commit.replacementLength());
+  QCoreApplication::sendEvent(edit, &replace);
+
+  const QString& committed = commit.commitString();
+  for (qsizetype index = 0; index < committed.size(); ++index) {
+    const qsizetype length =
+        committed[index].isHighSurrogate() && index + 1 < committed.size() ? 2 : 1;
+    const QString typed = committed.mid(index, length);
+    index += length - 1;
+    if (!Complete(typed)) edit->insert(typed);
+  }
+
+  if (commit.preeditString().isEmpty()) return;
+  QInputMethodEvent preedit(commit.preeditString(), commit.attributes());
+  QCoreApplication::sendEvent(edit, &preedit);
 }
 
 void TComboCompletion::Backspace() {

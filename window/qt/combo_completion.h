@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QComboBox;
+class QInputMethodEvent;
 
 class TComboCompletion : public QObject {
   Q_OBJECT
@@ -18,6 +19,7 @@ class TComboCompletion : public QObject {
 
  private:
   bool Complete(const QString& typed);
+  void Commit(const QInputMethodEvent& commit);
   void Backspace();
 
   QComboBox* combo_;

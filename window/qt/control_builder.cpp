@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "window/layout_scaling.h"
+#include "window/qt/accessible_combo_box.h"
 
 namespace {
 
@@ -44,6 +45,8 @@ QLineEdit* BuildEdit(const QString& text) {
 }
 
 QComboBox* BuildComboBox(const QString& text, ItemList items) {
+  // Before the box exists: Qt keeps the first interface it makes for it.
+  TAccessibleComboBox::Install();
   auto* combo = new QComboBox;
   combo->setEditable(true);
   TakeAnyLength(combo->lineEdit());
@@ -117,7 +120,14 @@ QWidget* BuildControl(const ControlRow& entry, const TLayoutScale& scale, QWidge
   widget->setParent(form);
   widget->setObjectName(QString::fromLatin1(entry.name));
   if (!TakesFocus(entry.kind)) widget->setFocusPolicy(Qt::NoFocus);
-  if (entry.accessible_name) widget->setAccessibleName(QString::fromUtf8(entry.accessible_name));
+  if (entry.accessible_name) {
+    const QString name = QString::fromUtf8(entry.accessible_name);
+    widget->setAccessibleName(name);
+    // A box's line edit is what holds the text a listener reads.
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->lineEdit()->setAccessibleName(name);
+  }
+  if (entry.accessible_description)
+    widget->setAccessibleDescription(QString::fromUtf8(entry.accessible_description));
   ApplyLook(widget, entry.look, scale);
   return widget;
 }

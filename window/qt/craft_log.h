@@ -16,8 +16,9 @@ class TCraftLog {
 
   // Appends text on a line of its own at the very end, whatever the user left
   // there; throws engine::EOutOfResources "RichEdit での行の挿入エラー" and
-  // inserts nothing when the whole line does not fit.
-  void AppendLogLine(const std::string& utf8_text);
+  // inserts nothing when the whole line does not fit. A quiet line is not
+  // told to assistive technology (see Batch).
+  void AppendLogLine(const std::string& utf8_text, bool quiet = false);
   void ClearLog();
 
   // The log's size as the capacity counts it: characters, each line break two.
@@ -30,6 +31,11 @@ class TCraftLog {
   // ending without it (an exception is on its way) inserts what fitted and
   // checks nothing. Afterwards the caret is at the very end and the end is
   // in view. A Batch inside a Batch adds nothing.
+  //
+  // Assistive technology hears of an insertion as one "text inserted"
+  // event holding the lines after the batch's last quiet line, never the
+  // quiet ones: a run's report is spoken, its thousands of attempt lines
+  // are not.
   class Batch {
    public:
     explicit Batch(TCraftLog& log);
@@ -53,5 +59,7 @@ class TCraftLog {
   QPlainTextEdit* edit_;
   int batch_depth_ = 0;
   std::optional<TLogLines> lines_;  // while a Batch is open
+  std::size_t spoken_from_ =
+      0;  // in lines_->Pending(): where the lines after the last quiet one begin
   bool batch_touched_ = false;
 };

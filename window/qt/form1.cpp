@@ -25,6 +25,9 @@
 namespace {
 
 // The application has made IPA P Gothic the stand-in for the designed face.
+// With Qt's own scaling (the default on Qt 6) the logical density is 96 and
+// the device pixel ratio carries the screen's; with it off the logical
+// density is the screen's and the rule scales font and layout itself.
 QFont DesignedWindowFont(int dots_per_inch) {
   QFont font(QString::fromUtf8(kDesignedFontFamily));
   font.setPixelSize(FontPixelsForDensity(kDesignedFontPixels, dots_per_inch));
@@ -67,14 +70,27 @@ TForm1::TForm1(engine::TRandomSource::Clock clock, QWidget* parent)
   LoadInstructionLines();
   WireKeyboard();
   WireHandlers();
-  move(kDesignedPosition.x, kDesignedPosition.y);
+  // The designed corner is in the screen's own pixels; Qt places windows in
+  // device-independent ones, which its scaling multiplies by the ratio.
+  const qreal ratio = screen()->devicePixelRatio();
+  move(qRound(kDesignedPosition.x / ratio), qRound(kDesignedPosition.y / ratio));
 }
 
+// The rule scales by the text height of "0" in the window's font, which for
+// the designed face is its character height. The pixel size the font got
+// stands for it: the substitute's ascent plus descent is a pixel or two
+// taller than its characters, and measuring that would scale a window at 96
+// dots per inch.
 void TForm1::BuildControls() {
   const TLayoutScale scale(QFontInfo(font()).pixelSize());
   for (const ControlRow& entry : Form1Controls()) {
     QWidget* control = BuildControl(entry, scale, this);
     control->setGeometry(ToQRect(scale.Geometry(entry.geometry, HasFixedHeight(entry.kind))));
+  }
+  // A caption's buddy is what a screen reader hears it name.
+  for (const ControlRow& entry : Form1Controls()) {
+    if (entry.caption_for == nullptr) continue;
+    Find<QLabel>(Name(entry))->setBuddy(Find<QWidget>(QString::fromLatin1(entry.caption_for)));
   }
 }
 
@@ -196,6 +212,12 @@ void TForm1::SetFieldText(engine::SheetField field, int row, const std::string& 
     static_cast<QLineEdit*>(control)->setText(QString::fromStdString(text));
 }
 
-bool TForm1::ShowCraftLog() const { return fields_.show_log->isChecked(); }
+bool TForm1::ShowCraftLog() const {
+  attempt_line_next_ = fields_.show_log->isChecked();
+  return attempt_line_next_;
+}
 
-void TForm1::AppendLogLine(const std::string& text) { log_->AppendLogLine(text); }
+void TForm1::AppendLogLine(const std::string& text) {
+  const bool attempt = std::exchange(attempt_line_next_, false);
+  log_->AppendLogLine(text, attempt);
+}

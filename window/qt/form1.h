@@ -50,5 +50,8 @@ class TForm1 : public QWidget, public engine::TCraftSheet {
   };
   FieldControls fields_{};
   std::unique_ptr<TCraftLog> log_;
+  // The engine asks ShowCraftLog before each attempt line: true means the
+  // next line is one, which a screen reader is not told of.
+  mutable bool attempt_line_next_ = false;
   engine::TRandomSource random_;
 };

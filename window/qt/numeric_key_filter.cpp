@@ -1,7 +1,10 @@
 #include "window/qt/numeric_key_filter.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QStringList>
+#include <algorithm>
 #include <optional>
 
 #include "engine/decimal_mark.h"
@@ -68,8 +71,43 @@ TNumericKeyFilter::Verdict TNumericKeyFilter::Judge(const QKeyEvent& key) {
   return Verdict::kPass;  // no text (arrows, Home, Shift+Insert...) or all accepted
 }
 
+// The commit is split where it holds a backspace: the accepted characters
+// before it are committed, then the field gets a Backspace key as if typed.
+// The replacement range goes with the first piece and the preedit, which
+// is not committed text, with the last.
+bool TNumericKeyFilter::FilterCommit(QObject* field, QInputMethodEvent& commit) {
+  const QString& committed = commit.commitString();
+  const bool all_accepted = std::all_of(committed.begin(), committed.end(),
+                                        [](QChar c) { return c != u'\b' && Accepts(c); });
+  if (all_accepted) return false;
+
+  QStringList pieces{QString()};
+  for (const QChar c : committed) {
+    if (c == u'\b')
+      pieces << QString();
+    else if (Accepts(c))
+      pieces.back() += c;
+  }
+  for (qsizetype index = 0; index < pieces.size(); ++index) {
+    const bool last = index + 1 == pieces.size();
+    QInputMethodEvent piece(last ? commit.preeditString() : QString(),
+                            last ? commit.attributes() : QList<QInputMethodEvent::Attribute>());
+    if (index == 0)
+      piece.setCommitString(pieces[index], commit.replacementStart(), commit.replacementLength());
+    else
+      piece.setCommitString(pieces[index]);
+    QCoreApplication::sendEvent(field, &piece);
+    if (last) break;
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+    QCoreApplication::sendEvent(field, &backspace);
+  }
+  return true;
+}
+
 bool TNumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
+    case QEvent::InputMethod:
+      return FilterCommit(watched, *static_cast<QInputMethodEvent*>(event));
     case QEvent::ShortcutOverride: {
       auto* key = static_cast<QKeyEvent*>(event);
       // Alt and Meta combinations type no character (they are menu keys and

@@ -1,6 +1,7 @@
 // Typing into the drop-down lists completes from their items; real key
 // events, one per character.
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -41,6 +42,9 @@ class TestCompletion : public QObject {
   void anyItems_data();
   void anyItems();
   void enterAddsNoItem();
+  void inputMethodCommit_data();
+  void inputMethodCommit();
+  void preeditCompletesNothing();
 };
 
 void TestCompletion::formLists_data() {
@@ -175,6 +179,78 @@ void TestCompletion::enterAddsNoItem() {
   QTest::keyClick(box, Qt::Key_Return);
   QCOMPARE(box->count(), 11);
   QCOMPARE(box->currentText(), "abc");
+}
+
+void TestCompletion::inputMethodCommit_data() {
+  QTest::addColumn<QString>("text");  // caret at the end, nothing selected
+  QTest::addColumn<QString>("commit");
+  QTest::addColumn<QString>("expectedText");
+  QTest::addColumn<QString>("expectedSelection");
+
+  // Items: "鉄鉱石", "鉄板", "Apple", "10", "100".
+  QTest::newRow("one character completes") << "" << u"鉄"_qs << u"鉄鉱石"_qs << u"鉱石"_qs;
+  QTest::newRow("each character looked up in turn") << "" << u"鉄板"_qs << u"鉄板"_qs << "";
+  QTest::newRow("hit, then a miss replaces the rest") << "" << u"鉄x"_qs << u"鉄x"_qs << "";
+  QTest::newRow("miss, then typed on") << "" << u"銅鉄"_qs << u"銅鉄"_qs << "";
+  QTest::newRow("case ignored, committed case kept") << ""
+                                                     << "ap"
+                                                     << "apple"
+                                                     << "ple";
+  QTest::newRow("full-width digits are no ASCII digits") << "" << u"１０"_qs << u"１０"_qs << "";
+  QTest::newRow("digits complete the shortest first") << ""
+                                                      << "10"
+                                                      << "10"
+                                                      << "";
+  QTest::newRow("after text already there") << "1"
+                                            << "00"
+                                            << "100"
+                                            << "";
+  QTest::newRow("surrogate pair whole") << "" << u"𠀋鉄"_qs << u"𠀋鉄"_qs << "";
+}
+
+// An input method's commit counts as its characters typed one after the
+// other into the box that has the focus.
+void TestCompletion::inputMethodCommit() {
+  QFETCH(QString, text);
+  QFETCH(QString, commit);
+  QFETCH(QString, expectedText);
+  QFETCH(QString, expectedSelection);
+
+  QComboBox box;
+  box.setEditable(true);
+  box.setCompleter(nullptr);
+  box.addItems({u"鉄鉱石"_qs, u"鉄板"_qs, "Apple", "10", "100"});
+  new TComboCompletion(&box);
+  Prepare(&box, text, static_cast<int>(text.size()));
+
+  QInputMethodEvent event;
+  event.setCommitString(commit);
+  QCoreApplication::sendEvent(&box, &event);
+
+  QCOMPARE(box.currentText(), expectedText);
+  QCOMPARE(box.lineEdit()->selectedText(), expectedSelection);
+}
+
+// The preedit is shown in the box but is no text yet: nothing completes
+// until the commit.
+void TestCompletion::preeditCompletesNothing() {
+  TForm1 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  auto* box = form.findChild<QComboBox*>("ComboBox6");
+  box->setFocus();
+  Prepare(box, "", 0);
+
+  QInputMethodEvent composing(u"２"_qs, {});
+  QCoreApplication::sendEvent(QApplication::focusWidget(), &composing);
+  QCOMPARE(box->currentText(), QString());
+  QCOMPARE(box->currentIndex(), -1);
+
+  QInputMethodEvent commit;
+  commit.setCommitString("2");
+  QCoreApplication::sendEvent(QApplication::focusWidget(), &commit);
+  QCOMPARE(box->currentText(), "25");
+  QCOMPARE(box->lineEdit()->selectedText(), "5");
 }
 
 // The form needs the application's start-up: its title and the font stand-in.

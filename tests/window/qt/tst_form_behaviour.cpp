@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -46,6 +47,8 @@ class TestFormBehaviour : public QObject {
   void arrows();
   void keysThatClick_data();
   void keysThatClick();
+  void inputMethodCommit_data();
+  void inputMethodCommit();
   void failedRunShowsErrorAndKeepsEffects();
   void runWithFullLog_data();
   void runWithFullLog();
@@ -336,6 +339,40 @@ void TestFormBehaviour::keysThatClick() {
 // the real error box names it and takes the focus, the log is untouched, the
 // blank fields were defaulted before the failure, and once the box is closed
 // the focus is back on the trial button.
+void TestFormBehaviour::inputMethodCommit_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("commit");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("price keeps the ASCII digits") << "Edit1" << u"１0あ5"_qs << "05";
+  QTest::newRow("stock") << "Edit10" << u"十"_qs << "";
+  QTest::newRow("rate") << "Edit11" << u"80．1"_qs << "801";
+  QTest::newRow("drop-down list completes") << "ComboBox1"
+                                            << "7"
+                                            << "75";
+  QTest::newRow("drop-down list takes anything") << "ComboBox6" << u"あ１"_qs << u"あ１"_qs;
+}
+
+// What an input method commits into the focused control of the form.
+void TestFormBehaviour::inputMethodCommit() {
+  QFETCH(QString, control);
+  QFETCH(QString, commit);
+  QFETCH(QString, expected);
+  TForm1 form;
+  ShowWithFocus(form, control);
+  auto* edit = form.findChild<QLineEdit*>(control);
+  auto* combo = form.findChild<QComboBox*>(control);
+  if (edit)
+    edit->clear();
+  else
+    combo->setEditText(QString());
+
+  QInputMethodEvent event;
+  event.setCommitString(commit);
+  QCoreApplication::sendEvent(Focused(), &event);
+
+  QCOMPARE(edit ? edit->text() : combo->currentText(), expected);
+}
+
 void TestFormBehaviour::failedRunShowsErrorAndKeepsEffects() {
   App().ErrorBox().SetPresenter(nullptr);
   TForm1 form(PinnedClock());

@@ -96,7 +96,7 @@ void TestLayout::control_data() {
                         << accessible;
   };
   // clang-format off
-  row("Image1", "QLabel", {460, 0, 160, 41}, "", false, 12, kWindowText, kNoFill);
+  row("Image1", "QLabel", {460, 0, 160, 41}, "", false, 12, kWindowText, kNoFill, "工房から出る（バナー）");
   row("Label1", "QLabel", {0, 320, 359, 12}, "上の欄は全部埋めたか？埋めたら右のボタンを押すんだ！---＞", true, 12, kRed, kNoFill);
   row("StaticText3", "QLabel", {0, 160, 138, 16}, "作成される数（レシピ参照）", false, 12, kWindowText, kNoFill);
   row("StaticText4", "QLabel", {0, 50, 39, 16}, "材料１", true, 12, kWindowText, kNoFill);

@@ -50,7 +50,9 @@ class TestNumericKeyFilter : public QObject {
   void tabMovesTheFocus();
   void noShortcutTakesADiscardedCharacter();
   void keysThatTypeNothingKeepTheirShortcuts();
-  void inputMethodCommitPasses();
+  void inputMethodCommit_data();
+  void inputMethodCommit();
+  void preeditIsNotCommittedText();
   void oneFilterServesSeveralFields();
 
  private:
@@ -329,12 +331,77 @@ void TestNumericKeyFilter::keysThatTypeNothingKeepTheirShortcuts() {
   delete mnemonic;
 }
 
-void TestNumericKeyFilter::inputMethodCommitPasses() {
-  // What an input method commits is not filtered: only typed characters are.
-  QInputMethodEvent commit;
-  commit.setCommitString(QStringLiteral("８０"));
-  QCoreApplication::sendEvent(field_, &commit);
-  QCOMPARE(field_->text(), QStringLiteral("８０"));
+void TestNumericKeyFilter::inputMethodCommit_data() {
+  QTest::addColumn<QString>("before");  // caret at the end
+  QTest::addColumn<QString>("commit");
+  QTest::addColumn<int>("replaced");  // characters before the caret the commit replaces
+  QTest::addColumn<char>("mark");
+  QTest::addColumn<QString>("after");
+
+  QTest::newRow("ASCII digits") << "1"
+                                << "80" << 0 << '.' << "180";
+  QTest::newRow("full-width digits") << "1" << u"１０"_qs << 0 << '.' << "1";
+  QTest::newRow("kana") << "12" << u"あ"_qs << 0 << '.' << "12";
+  QTest::newRow("kanji and a surrogate pair") << "" << u"十𠀋"_qs << 0 << '.' << "";
+  QTest::newRow("mixed keeps the accepted") << "" << u"1あ2ｂ3 -4"_qs << 0 << '.' << "1234";
+  QTest::newRow("full stop") << ""
+                             << "80.1" << 0 << '.' << "80.1";
+  QTest::newRow("full-width full stop") << "80" << u"．１"_qs << 0 << '.' << "80";
+  QTest::newRow("comma as the decimal mark") << ""
+                                             << "80,1" << 0 << ',' << "80,1";
+  QTest::newRow("comma otherwise") << ""
+                                   << "80,1" << 0 << '.' << "801";
+  QTest::newRow("full stop with a comma mark") << ""
+                                               << "1.5" << 0 << ',' << "1.5";
+  QTest::newRow("backspace deletes as typed") << "9"
+                                              << "12\b3" << 0 << '.' << "913";
+  QTest::newRow("backspace before the caret") << "12" << u"\bあ"_qs << 0 << '.' << "1";
+  QTest::newRow("replacement kept, refused text dropped") << "123" << u"あ"_qs << 1 << '.' << "12";
+  QTest::newRow("replacement with digits") << "123"
+                                           << "45" << 1 << '.' << "1245";
+}
+
+// Committed text reaches the field with only what the key filter lets
+// through, as if its characters had been typed.
+void TestNumericKeyFilter::inputMethodCommit() {
+  QFETCH(QString, before);
+  QFETCH(QString, commit);
+  QFETCH(int, replaced);
+  QFETCH(char, mark);
+  QFETCH(QString, after);
+  engine::SetDecimalMark(mark);
+  field_->setText(before);
+
+  QInputMethodEvent event;
+  event.setCommitString(commit, -replaced, replaced);
+  QCoreApplication::sendEvent(field_, &event);
+
+  QCOMPARE(field_->text(), after);
+  QCOMPARE(field_->cursorPosition(), after.size());
+}
+
+// While composing, the field shows the preedit but holds none of it; the
+// commit that ends the composition is filtered.
+void TestNumericKeyFilter::preeditIsNotCommittedText() {
+  field_->setText(QStringLiteral("5"));
+  const QList<QInputMethodEvent::Attribute> caret{{QInputMethodEvent::Cursor, 3, 1, QVariant()}};
+  QInputMethodEvent composing(u"じゅう"_qs, caret);
+  QCoreApplication::sendEvent(field_, &composing);
+  QCOMPARE(field_->text(), QStringLiteral("5"));
+
+  QInputMethodEvent refused;
+  refused.setCommitString(u"１０"_qs);
+  QCoreApplication::sendEvent(field_, &refused);
+  QCOMPARE(field_->text(), QStringLiteral("5"));
+  QCOMPARE(field_->displayText(), QStringLiteral("5"));
+
+  QInputMethodEvent recomposing(u"10"_qs, caret);
+  QCoreApplication::sendEvent(field_, &recomposing);
+  QInputMethodEvent accepted;
+  accepted.setCommitString(QStringLiteral("10"));
+  QCoreApplication::sendEvent(field_, &accepted);
+  QCOMPARE(field_->text(), QStringLiteral("510"));
+  QCOMPARE(field_->displayText(), QStringLiteral("510"));
 }
 
 void TestNumericKeyFilter::oneFilterServesSeveralFields() {
