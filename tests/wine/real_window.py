@@ -199,10 +199,10 @@ class Program:
 
     # -- reading back
 
-    def state(self):
+    def state(self, command="state"):
         if not self.alive():
             raise Failure(f"the program has ended (exit code {self.process.returncode})")
-        self.last = self.probe.ask("state")
+        self.last = self.probe.ask(command)
         return self.last
 
     def control(self, name, state=None):
@@ -329,7 +329,7 @@ def check_design(program):
     """Every windowed control at its designed place with its initial text and
     list items; the caption of a push button, check box or static text is its
     text. Drop-down lists size their height to their font."""
-    state = program.state()
+    state = program.state("state items")
     for row in program.design:
         if row["kind"] in ("picture", "label"):
             continue

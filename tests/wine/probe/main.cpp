@@ -2,6 +2,7 @@
 // line, from standard input and answers each with one line of JSON.
 //   design    the designed controls (design.h)
 //   state     what the program shows (program_state.h)
+//   state items  the same with the drop-down lists' items
 //   press-ok  click OK in the open message box
 //   close     send WM_CLOSE to Form1, as the task list's close command does
 //   resize W H  ask Form1 to take the outer size W x H, as a frame drag does
@@ -25,7 +26,8 @@ json::Text Done(bool done) { return json::Object().Add("done", json::Bool(done))
 
 json::Text Answer(const std::string& command) {
   if (command == "design") return DescribeDesign();
-  if (command == "state") return DescribeProgram();
+  if (command == "state") return DescribeProgram(false);
+  if (command == "state items") return DescribeProgram(true);
   if (command == "press-ok") {
     HWND box = FindMessageBox({ApplicationWindow(), Form1Window()});
     return Done(box != nullptr && PressOk(box));

@@ -27,7 +27,7 @@ json::Text Selection(HWND window, UINT message) {
   return json::Array({json::Number(start), json::Number(end)});
 }
 
-json::Text DescribeControl(const ControlRow& row, HWND control, HWND form) {
+json::Text DescribeControl(const ControlRow& row, HWND control, HWND form, bool with_items) {
   json::Object out;
   out.Add("class", json::String(ClassOf(control)))
       .Add("rect", json::Rect(RectOf(control, form)))
@@ -43,8 +43,8 @@ json::Text DescribeControl(const ControlRow& row, HWND control, HWND form) {
           .Add("limit", json::Number(Ask(control, EM_GETLIMITTEXT)));
       break;
     case ControlKind::ComboBox:
-      out.Add("selection", Selection(control, CB_GETEDITSEL))
-          .Add("items", json::Array(ComboItems(control)));
+      out.Add("selection", Selection(control, CB_GETEDITSEL));
+      if (with_items) out.Add("items", json::Array(ComboItems(control)));
       break;
     case ControlKind::CheckBox:
       out.Add("checked", json::Bool(Ask(control, BM_GETCHECK) == BST_CHECKED));
@@ -104,7 +104,7 @@ HWND ApplicationWindow() { return FindWindowW(kApplicationWindowClass, nullptr);
 
 HWND Form1Window() { return FindWindowW(kForm1WindowClass, nullptr); }
 
-json::Text DescribeProgram() {
+json::Text DescribeProgram(bool with_items) {
   HWND application = ApplicationWindow();
   HWND form = Form1Window();
   HWND box = FindMessageBox({application, form});
@@ -122,8 +122,9 @@ json::Text DescribeProgram() {
   for (std::size_t row = 0; row < rows.size(); ++row) {
     if (!IsWindowed(rows[row].kind)) continue;
     HWND control = GetDlgItem(form, ControlId(row));
-    controls.Add(rows[row].name,
-                 control != nullptr ? DescribeControl(rows[row], control, form) : json::kNull);
+    controls.Add(rows[row].name, control != nullptr
+                                     ? DescribeControl(rows[row], control, form, with_items)
+                                     : json::kNull);
   }
   out.Add("controls", controls.Close());
 

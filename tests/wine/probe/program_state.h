@@ -8,4 +8,5 @@
 
 HWND ApplicationWindow();
 HWND Form1Window();
-json::Text DescribeProgram();
+// The drop-down lists' items, a few hundred messages, only when asked for.
+json::Text DescribeProgram(bool with_items);
