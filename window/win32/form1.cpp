@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <system_error>
 #include <utility>
 
 #include "window/layout_scaling.h"
@@ -66,6 +67,10 @@ TForm1::TForm1(const TApplication& application, engine::TRandomSource::Clock clo
       CreateWindowExW(kFormExtendedStyle, kForm1WindowClass, WideFromUtf8(kForm1Caption).c_str(),
                       kFormStyle, kDesignedPosition.x, kDesignedPosition.y, CW_USEDEFAULT,
                       CW_USEDEFAULT, application.Window(), nullptr, instance_, this);
+  // Without a window (no display to draw on) there is nothing to run.
+  if (window_ == nullptr)
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                            "Form1 could not be created");
   banner_ = static_cast<HBITMAP>(
       LoadImageW(instance_, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP, 0, 0, 0));
   BuildControls();

@@ -15,17 +15,24 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   EstablishEngineArithmetic();
 
   TApplication application(instance);
-  TForm1 form(application, SystemTimeMillisecondsOfDay);
-  // The launch request decides only maximised or minimised; the place is
-  // the designed one.
-  ShowWindow(form.Window(), show);
-  UpdateWindow(form.Window());
+  try {
+    TForm1 form(application, SystemTimeMillisecondsOfDay);
+    // The launch request decides only maximised or minimised; the place is
+    // the designed one.
+    ShowWindow(form.Window(), show);
+    UpdateWindow(form.Window());
 
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (form.PreTranslate(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+      if (form.PreTranslate(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  } catch (...) {
+    // A start that failed (no window could be made) says why and ends with
+    // a failure code instead of terminating.
+    ReportException(std::current_exception());
+    return 1;
   }
   return 0;
 }
